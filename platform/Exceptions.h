@@ -1,0 +1,42 @@
+// The framework's exceptions. Framework code raises them inside a message handler; the
+// window procedure catches every CException, answers the message with 0 and shows
+// GetErrorMessage() in a message box, then dispatching goes on.
+#pragma once
+
+#include <string>
+
+class CException {
+public:
+    virtual ~CException() = default;
+    // The text shown to the user, a complete sentence.
+    virtual std::string GetErrorMessage() const = 0;
+};
+
+// No drawing context (or other window-system resource) could be had.
+class CResourceException : public CException {
+public:
+    std::string GetErrorMessage() const override { return "A required resource was unavailable."; }
+};
+
+// A file could not be opened, read or closed. The text names the file's full path.
+class CFileException : public CException {
+public:
+    enum Cause {
+        genericException,  // "An unknown error occurred while accessing %1."
+        diskFull,          // "Disk full while accessing %1."
+        openFailed,        // "Cannot open the settings file %1: <cause>."
+    };
+
+    CFileException(Cause cause, int osError, std::string fileName)
+        : m_cause(cause), m_osError(osError), m_fileName(std::move(fileName)) {}
+
+    Cause cause() const { return m_cause; }
+    int osError() const { return m_osError; }
+    const std::string& fileName() const { return m_fileName; }
+    std::string GetErrorMessage() const override;
+
+private:
+    Cause m_cause;
+    int m_osError;
+    std::string m_fileName;
+};
