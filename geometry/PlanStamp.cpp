@@ -60,7 +60,7 @@ TurnBasis MakeTurnBasis(const Event& e) {
     const double dx = x - centreX;
     const double dy = y - centreY;
     const double dist = std::sqrt(dx * dx + dy * dy);
-    const double base = std::atan2(y - centreY, centreX - x);
+    const double base = std::atan2(dy, centreX - x);
     return {centreX, centreY, dist, base, static_cast<double>(e.radius)};
 }
 
