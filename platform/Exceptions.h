@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 class CException {
 public:
@@ -19,14 +20,21 @@ public:
 };
 
 // A file could not be opened, read or closed. The text names the file's full path.
+// GetErrorMessage() is defined in platform/files/.
 class CFileException : public CException {
 public:
     enum Cause {
+        none,              // "No error occurred while accessing %1."
         genericException,  // "An unknown error occurred while accessing %1."
         diskFull,          // "Disk full while accessing %1."
-        openFailed,        // "Cannot open the settings file %1: <cause>."
+        openFailed,        // "Cannot open the <role> %1: <cause>."
     };
 
+    // osError for an open refused because the name is a FIFO, device or socket. Not an
+    // errno value: the system has no error that says so.
+    static constexpr int osNotRegularFile = -1;
+
+    CFileException() : CFileException(none, 0, std::string()) {}
     CFileException(Cause cause, int osError, std::string fileName)
         : m_cause(cause), m_osError(osError), m_fileName(std::move(fileName)) {}
 
@@ -35,8 +43,12 @@ public:
     const std::string& fileName() const { return m_fileName; }
     std::string GetErrorMessage() const override;
 
+    // What the file is to the user, named by the open-failure text; "file" unless set.
+    void SetFileRole(std::string role) { m_fileRole = std::move(role); }
+
 private:
     Cause m_cause;
     int m_osError;
     std::string m_fileName;
+    std::string m_fileRole = "file";
 };

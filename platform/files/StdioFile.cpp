@@ -1,0 +1,82 @@
+// CStdioFile: text-mode translation happens in place, once per read of the file.
+#include "platform/files/StdioFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr char kCarriageReturn = '\r';
+constexpr char kLineFeed = '\n';
+constexpr char kEndOfFile = 0x1A;  // Ctrl-Z
+
+}  // namespace
+
+bool CStdioFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
+    m_next = m_end = m_buffer;
+    m_holdsCarriageReturn = false;
+    m_ended = false;
+    return CFile::Open(fileName, openFlags, error);
+}
+
+void CStdioFile::Close() {
+    m_next = m_end = m_buffer;
+    m_ended = true;
+    CFile::Close();
+}
+
+char* CStdioFile::ReadString(char* buffer, UINT max) {
+    if (max == 0) return nullptr;
+    const std::size_t limit = max - 1;
+    std::size_t count = 0;
+    while (count < limit && (m_next < m_end || FillBuffer())) {
+        std::size_t take = std::min(limit - count, static_cast<std::size_t>(m_end - m_next));
+        const void* lineFeed = std::memchr(m_next, kLineFeed, take);
+        if (lineFeed != nullptr) take = static_cast<const char*>(lineFeed) - m_next + 1;
+        std::memcpy(buffer + count, m_next, take);
+        m_next += take;
+        count += take;
+        if (lineFeed != nullptr) break;
+    }
+    buffer[count] = '\0';
+    return count == 0 && limit > 0 ? nullptr : buffer;
+}
+
+// Reads and translates until there is text to hand out; false once the file has ended.
+bool CStdioFile::FillBuffer() {
+    while (!m_ended) {
+        std::size_t kept = 0;
+        if (m_holdsCarriageReturn) {
+            m_buffer[kept++] = kCarriageReturn;
+            m_holdsCarriageReturn = false;
+        }
+        const UINT got = Read(m_buffer + kept, static_cast<UINT>(kBufferSize - kept));
+        m_ended = got == 0;
+        TranslateText(kept + got);
+        if (m_next < m_end) return true;
+    }
+    return false;
+}
+
+// Translates the length bytes at the start of the buffer in place. A CR that ends them is
+// held back for the next read, which shows whether an LF follows, unless the file ended.
+void CStdioFile::TranslateText(std::size_t length) {
+    const char* in = m_buffer;
+    const char* const inEnd = m_buffer + length;
+    char* out = m_buffer;
+    for (; in < inEnd; ++in) {
+        const char c = *in;
+        if (c == kEndOfFile) {
+            m_ended = true;
+            break;
+        }
+        if (c == kCarriageReturn && in + 1 == inEnd && !m_ended) {
+            m_holdsCarriageReturn = true;
+            break;
+        }
+        if (c == kCarriageReturn && in + 1 < inEnd && in[1] == kLineFeed) continue;
+        *out++ = c;
+    }
+    m_next = m_buffer;
+    m_end = out;
+}

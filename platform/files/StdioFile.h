@@ -1,0 +1,35 @@
+// CStdioFile: a CFile read through a buffer, in text mode.
+//
+// Text mode translates the bytes as they are read, before lines are split: CR LF becomes
+// LF (also where the pair falls across two reads of the file), a lone CR stays an
+// ordinary character, and Ctrl-Z (0x1A) ends the file. Once the file has ended it stays
+// ended: nothing more is read from it.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/files/File.h"
+
+class CStdioFile : public CFile {
+public:
+    // Bytes asked of the file per read.
+    static constexpr std::size_t kBufferSize = 4096;
+
+    bool Open(const char* fileName, UINT openFlags, CFileException* error = nullptr) override;
+    void Close() override;
+
+    // Reads characters up to and including the next LF, but at most max - 1 of them, and
+    // ends them with a NUL in buffer. Returns buffer, or nullptr when the file had ended
+    // before any character. A failed read raises CFileException.
+    char* ReadString(char* buffer, UINT max);
+
+private:
+    bool FillBuffer();
+    void TranslateText(std::size_t length);
+
+    char m_buffer[kBufferSize];
+    const char* m_next = m_buffer;  // the translated text not yet handed out: m_next..m_end
+    const char* m_end = m_buffer;
+    bool m_holdsCarriageReturn = false;  // a CR ended the last read; its LF may follow
+    bool m_ended = false;
+};
