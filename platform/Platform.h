@@ -73,6 +73,13 @@ constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 
+// Virtual keys: Alt+F4 arrives as WM_SYSKEYDOWN with VK_F4, and default processing closes.
+constexpr WPARAM VK_F4 = 0x73;
+
+// PeekMessageA: leave the message queued or take it.
+constexpr UINT PM_NOREMOVE = 0x0000;
+constexpr UINT PM_REMOVE = 0x0001;
+
 // Key-state flags of the mouse messages' first parameter.
 constexpr UINT MK_LBUTTON = 0x0001;
 constexpr UINT MK_RBUTTON = 0x0002;
@@ -159,6 +166,8 @@ BOOL DestroyWindow(HWND window);
 BOOL ShowWindow(HWND window, int showCommand);
 BOOL UpdateWindow(HWND window);
 BOOL GetClientRect(HWND window, RECT* rect);
+// Adds a part of the client area (all of it for a null rect) to the update region.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 LONG_PTR GetWindowLongPtrA(HWND window, int index);
 // The cause of the last failed operation above, in plain words ("cannot open display ":99"").
@@ -166,6 +175,8 @@ const char* GetLastErrorTextA();
 
 // ---- Messages -------------------------------------------------------------------------------
 BOOL GetMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax);
+// Like GetMessageA but never waits: FALSE when nothing is there. PM_REMOVE takes the message.
+BOOL PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT removeMessage);
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessageA(const MSG* message);
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,113 @@
+// Drawing contexts: BeginPaint/EndPaint over the update region, GetDC/ReleaseDC over the
+// client area. A fresh context holds the black pen, the white brush, the system font, and
+// draws text black on an opaque white box.
+#include <algorithm>
+
+#include "platform/x11/DrawingContext.h"
+#include "platform/x11/LayerState.h"
+#include "platform/x11/Text.h"
+
+namespace {
+
+Region ClientRegion(const PlatformWindow& window) {
+    Region region = XCreateRegion();
+    XRectangle whole{0, 0, static_cast<unsigned short>(window.width),
+                     static_cast<unsigned short>(window.height)};
+    XUnionRectWithRegion(&whole, region, region);
+    return region;
+}
+
+HDC NewContext(PlatformWindow& window, Region clip, bool painting) {
+    LayerState& layer = Layer();
+    auto context = std::make_unique<PlatformDrawingContext>();
+    context->window = &window;
+    context->gc = XCreateGC(layer.display, window.xid, 0, nullptr);
+    context->pen = &layer.blackPen;
+    context->brush = &layer.whiteBrush;
+    context->clip = clip;
+    context->painting = painting;
+    XSetRegion(layer.display, context->gc, clip);
+    XSetBackground(layer.display, context->gc, PixelOf(kWhite));
+    if (const XFontStruct* font = SystemFont()) XSetFont(layer.display, context->gc, font->fid);
+    layer.contexts.push_back(std::move(context));
+    return layer.contexts.back().get();
+}
+
+unsigned long BackgroundPixel(const WindowClass& windowClass) {
+    const HBRUSH brush = windowClass.background;
+    // The window colour, COLOR_WINDOW + 1, is the only system colour the layer knows.
+    if (reinterpret_cast<std::uintptr_t>(brush) <= 0xFFu) return PixelOf(kWhite);
+    const PlatformGdiObject* object = LiveObject(brush);
+    return PixelOf(object ? object->colour : kWhite);
+}
+
+void Erase(PlatformDrawingContext& context, const XRectangle& box) {
+    const PlatformWindow& window = *context.window;
+    if (!window.windowClass->background) return;
+    XSetForeground(Layer().display, context.gc, BackgroundPixel(*window.windowClass));
+    XFillRectangle(Layer().display, window.xid, context.gc, box.x, box.y, box.width, box.height);
+}
+
+bool ReleaseContext(HDC context, bool painting) {
+    LayerState& layer = Layer();
+    auto& contexts = layer.contexts;
+    const auto found = std::find_if(contexts.begin(), contexts.end(), [&](const auto& held) {
+        return held.get() == context && held->painting == painting;
+    });
+    if (found == contexts.end()) return false;
+    XFreeGC(layer.display, (*found)->gc);
+    XDestroyRegion((*found)->clip);
+    contexts.erase(found);
+    XFlush(layer.display);
+    return true;
+}
+
+}  // namespace
+
+PlatformDrawingContext* LiveContext(HDC context) {
+    if (!context) return nullptr;
+    for (const auto& held : Layer().contexts) {
+        if (held.get() == context && held->window) return held.get();
+    }
+    return nullptr;
+}
+
+RECT ClipBounds(const PlatformDrawingContext& context) {
+    XRectangle box{};
+    XClipBox(context.clip, &box);
+    const PlatformWindow& window = *context.window;
+    const int right = std::min<int>(box.x + box.width, window.width);
+    const int bottom = std::min<int>(box.y + box.height, window.height);
+    const int left = std::clamp<int>(box.x, 0, right), top = std::clamp<int>(box.y, 0, bottom);
+    return RECT{left, top, std::max(left, right), std::max(top, bottom)};
+}
+
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
+    PlatformWindow* target = LiveWindow(window);
+    if (!target || !paint) return nullptr;
+    Region update = target->update;
+    target->update = XCreateRegion();
+    HDC context = NewContext(*target, update, true);
+    XRectangle box{};
+    XClipBox(update, &box);
+    if (target->eraseUpdate && !XEmptyRegion(update)) Erase(*context, box);
+    target->eraseUpdate = false;
+    // The background is erased here, so the program need not erase it (fErase false).
+    *paint = PAINTSTRUCT{context, FALSE, ClipBounds(*context)};
+    return context;
+}
+
+BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
+    return paint && ReleaseContext(paint->hdc, true) ? TRUE : FALSE;
+}
+
+HDC GetDC(HWND window) {
+    PlatformWindow* target = LiveWindow(window);
+    if (!target) {
+        SetLastError("no such window");
+        return nullptr;
+    }
+    return NewContext(*target, ClientRegion(*target), false);
+}
+
+int ReleaseDC(HWND, HDC context) { return ReleaseContext(context, false) ? 1 : 0; }
