@@ -181,6 +181,19 @@ BOOL GetMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
     return message->message == WM_QUIT ? FALSE : TRUE;
 }
 
+BOOL PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax, UINT removeMessage) {
+    R().Record("PeekMessageA",
+               {HandleArgument(window), HexArgument(filterMin), HexArgument(filterMax), HexArgument(removeMessage)});
+    if (R().queue.empty()) {
+        return FALSE;
+    }
+    *message = R().queue.front();
+    if ((removeMessage & PM_REMOVE) != 0) {
+        R().queue.pop_front();
+    }
+    return TRUE;
+}
+
 BOOL TranslateMessage(const MSG* message) {
     R().Record("TranslateMessage", MessageArguments(message->hwnd, message->message, message->wParam, message->lParam));
     return FALSE;
