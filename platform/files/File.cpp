@@ -23,8 +23,10 @@ bool CFile::Open(const char* fileName, UINT /*openFlags*/, CFileException* error
     return false;
 }
 
-// Opening without O_NONBLOCK would wait for a writer on a FIFO; only once fstat has shown
-// a regular file is the flag cleared. Returns 0 or why the file was refused.
+// Opening without O_NONBLOCK would wait for a writer on a FIFO, so the flag is set and
+// fstat then refuses everything but a regular file. Linux ignores O_NONBLOCK when reading
+// regular files, so the flag stays until a read says otherwise (see Read): clearing it at
+// once would cost every open a system call. Returns 0 or why the file was refused.
 int CFile::OpenRegularFile(const char* fileName) {
     const int fd = ::open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     // A socket, or a device with no driver behind it, fails the open itself with ENXIO.
@@ -37,13 +39,12 @@ int CFile::OpenRegularFile(const char* fileName) {
         osError = EISDIR;
     else if (!S_ISREG(status.st_mode))
         osError = CFileException::osNotRegularFile;
-    else if (fcntl(fd, F_SETFL, 0) != 0)  // O_NONBLOCK is the only status flag set
-        osError = errno;
     if (osError != 0) {
         ::close(fd);
         return osError;
     }
     m_fd = fd;
+    m_nonBlocking = true;
     return 0;
 }
 
@@ -51,8 +52,16 @@ UINT CFile::Read(void* buffer, UINT count) {
     for (;;) {
         const ssize_t got = ::read(m_fd, buffer, count);
         if (got >= 0) return static_cast<UINT>(got);
-        if (errno != EINTR) throw CFileException(CFileException::genericException, errno, m_filePath);
+        if (errno == EINTR) continue;
+        // A file system that honours O_NONBLOCK for regular files: read as usual from now on.
+        if (errno == EAGAIN && m_nonBlocking && ClearNonBlocking()) continue;
+        throw CFileException(CFileException::genericException, errno, m_filePath);
     }
+}
+
+bool CFile::ClearNonBlocking() {
+    m_nonBlocking = false;
+    return fcntl(m_fd, F_SETFL, 0) == 0;  // O_NONBLOCK is the only status flag set
 }
 
 void CFile::Close() {

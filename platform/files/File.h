@@ -1,7 +1,7 @@
 // CFile: the framework's unbuffered file over POSIX calls, opened for reading.
 //
 // Open forms the file's full path first (kept for every error message about the file) and
-// never blocks: a FIFO, device, socket or directory is refused at once. Read raises
+// never waits: a FIFO, device, socket or directory is refused at once. Read raises
 // CFileException on a failed read, Close on a failed close; destruction closes quietly.
 #pragma once
 
@@ -22,7 +22,7 @@ public:
         typeText = 0x4000,
     };
 
-    CFile() = default;
+    CFile() { m_filePath[0] = '\0'; }
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
     virtual ~CFile();
@@ -39,7 +39,9 @@ public:
 
 private:
     int OpenRegularFile(const char* fileName);
+    bool ClearNonBlocking();
 
     int m_fd = -1;
-    char m_filePath[kMaxFullPath] = "";
+    bool m_nonBlocking = false;
+    char m_filePath[kMaxFullPath];  // not cleared whole: a CFile is made at every read
 };

@@ -10,6 +10,21 @@ constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr char kEndOfFile = 0x1A;  // Ctrl-Z
 
+// Removes, in place, every CR in begin..end that an LF follows; returns the new end.
+char* DropCarriageReturnsBeforeLineFeeds(char* begin, char* end) {
+    char* out = begin;
+    for (char* in = begin;;) {
+        const std::size_t left = static_cast<std::size_t>(end - in);
+        char* carriageReturn = static_cast<char*>(std::memchr(in, kCarriageReturn, left));
+        char* const kept = carriageReturn != nullptr ? carriageReturn : end;
+        if (out != in) std::memmove(out, in, static_cast<std::size_t>(kept - in));
+        out += kept - in;
+        if (carriageReturn == nullptr) return out;
+        in = carriageReturn + 1;
+        if (in == end || *in != kLineFeed) *out++ = kCarriageReturn;
+    }
+}
+
 }  // namespace
 
 bool CStdioFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
@@ -61,22 +76,14 @@ bool CStdioFile::FillBuffer() {
 // Translates the length bytes at the start of the buffer in place. A CR that ends them is
 // held back for the next read, which shows whether an LF follows, unless the file ended.
 void CStdioFile::TranslateText(std::size_t length) {
-    const char* in = m_buffer;
-    const char* const inEnd = m_buffer + length;
-    char* out = m_buffer;
-    for (; in < inEnd; ++in) {
-        const char c = *in;
-        if (c == kEndOfFile) {
-            m_ended = true;
-            break;
-        }
-        if (c == kCarriageReturn && in + 1 == inEnd && !m_ended) {
-            m_holdsCarriageReturn = true;
-            break;
-        }
-        if (c == kCarriageReturn && in + 1 < inEnd && in[1] == kLineFeed) continue;
-        *out++ = c;
+    if (const void* endOfFile = std::memchr(m_buffer, kEndOfFile, length)) {
+        length = static_cast<std::size_t>(static_cast<const char*>(endOfFile) - m_buffer);
+        m_ended = true;
+    }
+    if (length > 0 && m_buffer[length - 1] == kCarriageReturn && !m_ended) {
+        m_holdsCarriageReturn = true;
+        --length;
     }
     m_next = m_buffer;
-    m_end = out;
+    m_end = DropCarriageReturnsBeforeLineFeeds(m_buffer, m_buffer + length);
 }

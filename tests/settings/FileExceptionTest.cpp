@@ -28,7 +28,8 @@ TEST_P(FileExceptionText, NamesTheFullPath) {
 const std::vector<TextCase> kTexts = {
     {"Generic", CFileException::genericException, EIO,
      "An unknown error occurred while accessing /home/user/marks/a.ini."},
-    {"DiskFull", CFileException::diskFull, ENOSPC, "Disk full while accessing /home/user/marks/a.ini."},
+    {"DiskFull", CFileException::diskFull, ENOSPC,
+     "Disk full while accessing /home/user/marks/a.ini."},
     {"OpenFailed", CFileException::openFailed, ENOENT,
      "Cannot open the file /home/user/marks/a.ini: No such file or directory."},
     {"NotRegularFile", CFileException::openFailed, CFileException::osNotRegularFile,

@@ -104,6 +104,8 @@ const std::vector<FileCase> kFiles = {
     {"CarriageReturnBeforeCrLf", "1\r\r\n2\n", {1, 2, 0, 0, 0}},
     {"CtrlZEndsTheFile", "10\n255\n0\x1A\n0\n4\n", {10, 255, 0, 0, 0}},
     {"CtrlZAtTheEnd", "10\n255\n0\n0\n4\n\x1A", {10, 255, 0, 0, 4}},
+    {"NothingAfterCtrlZIsRead", "10\n\x1A" + Repeat('x', kBuffer) + "\n7\n8\n9\n",
+     {10, 0, 0, 0, 0}},
     {"CtrlZAfterCarriageReturn", "10\r\x1A\n255\n", {10, 0, 0, 0, 0}},
     {"Utf8ByteOrderMark", "\xEF\xBB\xBF" "10\n255\n0\n0\n4\n", {0, 255, 0, 0, 4}},
     {"Utf16WithByteOrderMark", Utf16WithByteOrderMark("10\r\n255\r\n0\r\n0\r\n4\r\n"),

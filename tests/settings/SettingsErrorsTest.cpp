@@ -122,10 +122,12 @@ TEST_F(LongSettingsPath, LongerFullPathFailsWithoutTryingTheFile) {
 // The text of the exception that ReadMarkSettings raises for user nobody.
 std::string ErrorMessageOfReadAsNobody() {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return "no setuid";
+    const int before = OpenDescriptorCount();
     try {
         ReadMarkSettings();
     } catch (const CFileException& error) {
-        return error.GetErrorMessage();
+        const bool closed = OpenDescriptorCount() == before;
+        return error.GetErrorMessage() + (closed ? "" : " (a descriptor was left open)");
     }
     return "ReadMarkSettings raised nothing";
 }
@@ -146,7 +148,8 @@ std::string ErrorMessageAsNobody() {
     close(channel[1]);
     std::string message;
     char piece[256];
-    for (ssize_t got; (got = read(channel[0], piece, sizeof piece)) > 0;) message.append(piece, got);
+    for (ssize_t got; (got = read(channel[0], piece, sizeof piece)) > 0;)
+        message.append(piece, static_cast<std::size_t>(got));
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
