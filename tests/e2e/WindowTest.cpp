@@ -2,6 +2,7 @@
 // when closed, and what happens without a display.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "tests/e2e/VorlinProcess.h"
@@ -9,7 +10,9 @@
 #include "tests/support/XvfbServer.h"
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::Pair;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -82,7 +85,7 @@ struct NoDisplayCase {
     const char* name;
     VorlinOptions::DisplayChoice display;
     const char* displayName;
-    const char* errors;
+    const char* errorsBegin;
 };
 
 class NoDisplayTest : public ::testing::TestWithParam<NoDisplayCase> {};
@@ -94,7 +97,10 @@ TEST_P(NoDisplayTest, EndsWithExitCodeOneAndOneLineNamingTheDisplay) {
     VorlinProcess vorlin(options);
 
     EXPECT_EQ(vorlin.WaitForExit(5000), 1);
-    EXPECT_EQ(vorlin.Errors(), GetParam().errors);
+    const std::string errors = vorlin.Errors();
+    EXPECT_THAT(errors, StartsWith(GetParam().errorsBegin));
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_THAT(errors, EndsWith("\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         NoDisplayCase{"Unreachable", VorlinOptions::DisplayChoice::Named, ":9999",
                       "vorlin: cannot open display \":9999\"\n"},
-        NoDisplayCase{"Unset", VorlinOptions::DisplayChoice::Unset, "", "vorlin: cannot open display \"\"\n"}),
+        NoDisplayCase{"Unset", VorlinOptions::DisplayChoice::Unset, "", "vorlin: cannot open display"}),
     [](const ::testing::TestParamInfo<NoDisplayCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
