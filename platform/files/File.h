@@ -19,7 +19,7 @@ public:
         // Accepted for the callers' sake; Linux has no sharing mode that other programs
         // honour, so it changes nothing.
         shareExclusive = 0x0010,
-        typeText = 0x4000,
+        typeText = 0x4000,  // CStdioFile always reads in text mode
     };
 
     CFile() { m_filePath[0] = '\0'; }
@@ -30,7 +30,8 @@ public:
     // Opens an existing regular file for reading. On failure returns false, fills *error
     // (cause openFailed, the errno or osNotRegularFile, the full path) and reads nothing.
     virtual bool Open(const char* fileName, UINT openFlags, CFileException* error = nullptr);
-    // Reads up to count bytes; 0 only at the end of the file.
+    // Reads up to count bytes; 0 only at the end of the file. A failed read raises
+    // genericException.
     UINT Read(void* buffer, UINT count);
     // Closes the file if it is open; a failed close raises diskFull.
     virtual void Close();
@@ -43,5 +44,5 @@ private:
 
     int m_fd = -1;
     bool m_nonBlocking = false;
-    char m_filePath[kMaxFullPath];  // not cleared whole: a CFile is made at every read
+    char m_filePath[kMaxFullPath];  // formed by Open; not cleared whole, files are made often
 };

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -35,9 +34,10 @@ int FormFullPath(const char* name, char (&path)[kMaxFullPath]) {
 std::string FullPathForMessage(const char* name) {
     if (name[0] == '/') return name;
     // getcwd with no buffer allocates one as long as the directory's path needs.
-    const std::unique_ptr<char, decltype(&std::free)> directory(getcwd(nullptr, 0), &std::free);
-    if (!directory) return name;
-    std::string path = directory.get();
+    char* directory = getcwd(nullptr, 0);
+    if (directory == nullptr) return name;
+    std::string path = directory;
+    std::free(directory);
     if (path.back() != '/') path += '/';
     return path + name;
 }

@@ -47,7 +47,8 @@ char* CStdioFile::ReadString(char* buffer, UINT max) {
     while (count < limit && (m_next < m_end || FillBuffer())) {
         std::size_t take = std::min(limit - count, static_cast<std::size_t>(m_end - m_next));
         const void* lineFeed = std::memchr(m_next, kLineFeed, take);
-        if (lineFeed != nullptr) take = static_cast<const char*>(lineFeed) - m_next + 1;
+        if (lineFeed != nullptr)
+            take = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - m_next) + 1;
         std::memcpy(buffer + count, m_next, take);
         m_next += take;
         count += take;

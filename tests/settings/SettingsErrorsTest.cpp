@@ -86,6 +86,14 @@ const std::vector<OpenFailureCase> kUnopenable = {
 INSTANTIATE_TEST_SUITE_P(Table, UnopenableSettings, ::testing::ValuesIn(kUnopenable),
                          CaseName<OpenFailureCase>);
 
+// With no full path to be had, the message names the file as it was asked for.
+TEST_F(SettingsFolder, RemovedCurrentDirectoryFailsNamingTheFile) {
+    EnterNewDirectory("removed");
+    ASSERT_EQ(rmdir("../removed"), 0);
+    EXPECT_EQ(FailingRead().GetErrorMessage(),
+              OpenFailure(kSettingsFileName, "No such file or directory"));
+}
+
 // ---- Full paths at the system's limit ------------------------------------------------------
 
 class LongSettingsPath : public SettingsFolder {
