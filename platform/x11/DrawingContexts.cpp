@@ -2,6 +2,7 @@
 // client area. A fresh context holds the black pen, the white brush, the system font, and
 // draws text black on an opaque white box.
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/x11/DrawingContext.h"
 #include "platform/x11/LayerState.h"
@@ -26,7 +27,8 @@ HDC NewContext(PlatformWindow& window, Region clip, bool painting) {
     context->brush = &layer.whiteBrush;
     context->clip = clip;
     context->painting = painting;
-    XSetRegion(layer.display, context->gc, clip);
+    // A client context needs no clip of its own: the window itself clips to the client area.
+    if (painting) XSetRegion(layer.display, context->gc, clip);
     XSetBackground(layer.display, context->gc, PixelOf(kWhite));
     if (const XFontStruct* font = SystemFont()) XSetFont(layer.display, context->gc, font->fid);
     layer.contexts.push_back(std::move(context));

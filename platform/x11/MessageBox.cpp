@@ -79,11 +79,14 @@ Window CreateBox(HWND owner, const char* caption, const Layout& layout) {
     const XPoint where = Placement(owner, layout);
     XSetWindowAttributes attributes{};
     attributes.background_pixel = PixelOf(kFace);
+    attributes.border_pixel = PixelOf(0);
     attributes.event_mask = kBoxEvents;
+    // A border of its own keeps the box visible over a white window without a window manager.
     const Window box = XCreateWindow(
         layer.display, RootWindow(layer.display, layer.screen), where.x, where.y,
-        static_cast<unsigned>(layout.width), static_cast<unsigned>(layout.height), 0,
-        CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask, &attributes);
+        static_cast<unsigned>(layout.width), static_cast<unsigned>(layout.height), 1,
+        CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWBorderPixel | CWEventMask,
+        &attributes);
     SetWindowTitle(box, caption ? caption : "");
     if (const PlatformWindow* window = LiveWindow(owner)) XSetTransientForHint(layer.display, box, window->xid);
     const Atom dialog = layer.atoms.netWmWindowTypeDialog;
