@@ -53,6 +53,18 @@ Window WaitForPaintedWindow(const vorlin_test::XClient& x, int timeoutMs) {
     return window;
 }
 
+bool ResizeClientArea(vorlin_test::XClient& x, Window window, int width, int height, int timeoutMs) {
+    XResizeWindow(x.display(), window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    x.Sync();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const vorlin_test::XClient::Geometry size = x.WindowGeometry(window);
+        if (size.width == width && size.height == height && CornersAreWhite(x, window)) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 std::string NetWmName(const vorlin_test::XClient& x, Window window) {
     Display* display = x.display();
     int format = 0;

@@ -31,6 +31,12 @@ std::vector<std::pair<long, long>> IconSizes(const vorlin_test::XClient& x, Wind
 // The share of pixels in a block that equal `colour`.
 double ShareOf(const std::vector<std::uint32_t>& pixels, std::uint32_t colour);
 
+// Resizes the window's client area as a user's drag of the border would, and waits until
+// the server reports the new size and the program has painted it (the corners are white
+// again); false if that does not happen within timeoutMs.
+bool ResizeClientArea(vorlin_test::XClient& x, Window window, int width, int height,
+                      int timeoutMs = 5000);
+
 // Sends WM_PROTOCOLS / WM_DELETE_WINDOW, as the close box of a window manager does.
 void CloseWindow(vorlin_test::XClient& x, Window window);
 

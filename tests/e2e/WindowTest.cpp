@@ -68,6 +68,17 @@ TEST_F(StartedWindowTest, HasWrittenNothingToStandardError) {
     EXPECT_EQ(vorlin->Errors(), "");
 }
 
+TEST(ResizingTest, RepaintsTheWholeNewClientAreaInTheWindowColour) {
+    vorlin_test::XClient x;
+    VorlinProcess vorlin;
+    const Window window = vorlin_e2e::WaitForPaintedWindow(x);
+    ASSERT_NE(window, None) << vorlin.Errors();
+
+    ASSERT_TRUE(vorlin_e2e::ResizeClientArea(x, window, 520, 310));
+    EXPECT_GT(vorlin_e2e::ShareOf(x.Pixels(window, 0, 0, 520, 310), vorlin_e2e::kWhite), 0.95);
+    EXPECT_TRUE(vorlin.Running());
+}
+
 TEST(ClosingTest, ClosingTheWindowEndsTheProgramWithExitCodeZero) {
     vorlin_test::XClient x;
     VorlinProcess vorlin;
