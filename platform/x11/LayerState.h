@@ -6,6 +6,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/cursorfont.h>
 
 #include <deque>
 #include <memory>
@@ -96,6 +97,9 @@ struct LayerState {
     std::vector<std::unique_ptr<PlatformWindow>> windows;
     std::vector<std::unique_ptr<PlatformDrawingContext>> contexts;
     std::vector<std::unique_ptr<PlatformGdiObject>> objects;
+    PlatformModule module;
+    PlatformIcon programIcon{100};           // the one icon resource
+    PlatformCursor arrowCursor{XC_left_ptr};  // the one cursor
     PlatformGdiObject blackPen{PlatformGdiObject::Kind::Pen, 0x000000u, 0, true};
     PlatformGdiObject whiteBrush{PlatformGdiObject::Kind::Brush, 0xFFFFFFu, 0, true};
     std::deque<MSG> queue;

@@ -51,9 +51,9 @@ Layout Arrange(const char* text) {
                                                        static_cast<int>(line.size())));
         }
     }
-    const int textHeight = layout.lineHeight * static_cast<int>(layout.lines.size());
+    const int textHeight = layout.lineHeight * static_cast<int>(std::min<std::size_t>(layout.lines.size(), 100));
     layout.width = std::clamp(3 * kMargin + kIconSize + textWidth, kMinimumWidth, 1000);
-    const int body = std::max(kIconSize, textHeight);
+    const int body = std::clamp(textHeight, kIconSize, 600);
     layout.height = 3 * kMargin + body + kButtonHeight;
     layout.button = XRectangle{static_cast<short>((layout.width - kButtonWidth) / 2),
                                static_cast<short>(2 * kMargin + body), kButtonWidth, kButtonHeight};

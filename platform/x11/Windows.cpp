@@ -1,7 +1,5 @@
 // Window classes and windows: registration, creation at the client size with the window
 // manager hints, showing, the first paint, destruction, and the window's data slots.
-#include <X11/cursorfont.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -13,10 +11,6 @@ namespace {
 constexpr long kWindowEvents = ExposureMask | StructureNotifyMask | ButtonPressMask |
                                ButtonReleaseMask | PointerMotionMask | KeyPressMask;
 constexpr int kShowTimeoutMs = 2000;
-
-PlatformModule theModule;
-PlatformIcon programIcon{100};
-PlatformCursor arrowCursor{XC_left_ptr};
 
 const WindowClass* FindClass(const char* name) {
     for (const auto& windowClass : Layer().classes) {
@@ -135,19 +129,18 @@ void InvalidateWhole(PlatformWindow& window, bool erase) {
 }
 
 HINSTANCE GetModuleHandleA(const char* moduleName) {
-    return moduleName ? nullptr : &theModule;
+    return moduleName ? nullptr : &Layer().module;
 }
 
 HICON LoadIconA(HINSTANCE instance, const char* name) {
-    if (instance && IsIntResource(name) && name == MakeIntResourceA(programIcon.resource)) {
-        return &programIcon;
-    }
+    PlatformIcon& icon = Layer().programIcon;
+    if (instance && IsIntResource(name) && name == MakeIntResourceA(icon.resource)) return &icon;
     SetLastError("no such icon");
     return nullptr;
 }
 
 HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {
-    if (!instance && name == IDC_ARROW()) return &arrowCursor;
+    if (!instance && name == IDC_ARROW()) return &Layer().arrowCursor;
     SetLastError("no such cursor");
     return nullptr;
 }
