@@ -114,6 +114,9 @@ bool EnsureDisplay();
 unsigned long PixelOf(COLORREF colour);
 void SetLastError(std::string text);
 
+// Classes.cpp
+const WindowClass* FindClass(const char* name);
+
 // Windows.cpp
 PlatformWindow* LiveWindow(HWND window);
 PlatformWindow* WindowOfXid(Window xid);

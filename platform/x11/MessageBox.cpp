@@ -74,19 +74,9 @@ XPoint Placement(HWND owner, const Layout& layout) {
                   static_cast<short>(std::max(0, centreY - layout.height / 2))};
 }
 
-Window CreateBox(HWND owner, const char* caption, const Layout& layout) {
+// A fixed-size dialog, transient for its owner, that the window manager may close.
+void SetBoxHints(Window box, HWND owner, const char* caption, const Layout& layout, XPoint where) {
     LayerState& layer = Layer();
-    const XPoint where = Placement(owner, layout);
-    XSetWindowAttributes attributes{};
-    attributes.background_pixel = PixelOf(kFace);
-    attributes.border_pixel = PixelOf(0);
-    attributes.event_mask = kBoxEvents;
-    // A border of its own keeps the box visible over a white window without a window manager.
-    const Window box = XCreateWindow(
-        layer.display, RootWindow(layer.display, layer.screen), where.x, where.y,
-        static_cast<unsigned>(layout.width), static_cast<unsigned>(layout.height), 1,
-        CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWBorderPixel | CWEventMask,
-        &attributes);
     SetWindowTitle(box, caption ? caption : "");
     if (const PlatformWindow* window = LiveWindow(owner)) XSetTransientForHint(layer.display, box, window->xid);
     const Atom dialog = layer.atoms.netWmWindowTypeDialog;
@@ -101,6 +91,22 @@ Window CreateBox(HWND owner, const char* caption, const Layout& layout) {
     size.min_width = size.max_width = layout.width;
     size.min_height = size.max_height = layout.height;
     XSetWMNormalHints(layer.display, box, &size);
+}
+
+Window CreateBox(HWND owner, const char* caption, const Layout& layout) {
+    LayerState& layer = Layer();
+    const XPoint where = Placement(owner, layout);
+    XSetWindowAttributes attributes{};
+    attributes.background_pixel = PixelOf(kFace);
+    attributes.border_pixel = PixelOf(0);
+    attributes.event_mask = kBoxEvents;
+    // A border of its own keeps the box visible over a white window without a window manager.
+    const Window box = XCreateWindow(
+        layer.display, RootWindow(layer.display, layer.screen), where.x, where.y,
+        static_cast<unsigned>(layout.width), static_cast<unsigned>(layout.height), 1,
+        CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWBorderPixel | CWEventMask,
+        &attributes);
+    SetBoxHints(box, owner, caption, layout, where);
     return box;
 }
 

@@ -1,5 +1,5 @@
-// Window classes and windows: registration, creation at the client size with the window
-// manager hints, showing, the first paint, destruction, and the window's data slots.
+// Windows: creation at the client size with the window manager hints, showing, the first
+// paint, destruction, invalidation, and the window's data slots.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -11,13 +11,6 @@ namespace {
 constexpr long kWindowEvents = ExposureMask | StructureNotifyMask | ButtonPressMask |
                                ButtonReleaseMask | PointerMotionMask | KeyPressMask;
 constexpr int kShowTimeoutMs = 2000;
-
-const WindowClass* FindClass(const char* name) {
-    for (const auto& windowClass : Layer().classes) {
-        if (windowClass->name == name) return windowClass.get();
-    }
-    return nullptr;
-}
 
 // Outer size to client size: the frame on both sides, the caption on top, at least 1 pixel.
 unsigned ClientExtent(int outer, int decoration) {
@@ -126,46 +119,6 @@ void InvalidateWhole(PlatformWindow& window, bool erase) {
                      static_cast<unsigned short>(window.height)};
     XUnionRectWithRegion(&whole, window.update, window.update);
     window.eraseUpdate = window.eraseUpdate || erase;
-}
-
-HINSTANCE GetModuleHandleA(const char* moduleName) {
-    return moduleName ? nullptr : &Layer().module;
-}
-
-HICON LoadIconA(HINSTANCE instance, const char* name) {
-    PlatformIcon& icon = Layer().programIcon;
-    if (instance && IsIntResource(name) && name == MakeIntResourceA(icon.resource)) return &icon;
-    SetLastError("no such icon");
-    return nullptr;
-}
-
-HCURSOR LoadCursorA(HINSTANCE instance, const char* name) {
-    if (!instance && name == IDC_ARROW()) return &Layer().arrowCursor;
-    SetLastError("no such cursor");
-    return nullptr;
-}
-
-ATOM RegisterClassA(const WNDCLASSA* windowClass) {
-    if (!windowClass || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
-        SetLastError("incomplete window class");
-        return 0;
-    }
-    if (!EnsureDisplay()) return 0;
-    LayerState& layer = Layer();
-    if (FindClass(windowClass->lpszClassName) || layer.classes.size() >= 0xFFFF) {
-        SetLastError(std::string("window class \"") + windowClass->lpszClassName +
-                     "\" is already registered");
-        return 0;
-    }
-    auto registered = std::make_unique<WindowClass>();
-    registered->name = windowClass->lpszClassName;
-    registered->style = windowClass->style;
-    registered->procedure = windowClass->lpfnWndProc;
-    registered->icon = windowClass->hIcon;
-    registered->cursor = windowClass->hCursor;
-    registered->background = windowClass->hbrBackground;
-    layer.classes.push_back(std::move(registered));
-    return static_cast<ATOM>(layer.classes.size());
 }
 
 HWND CreateWindowExA(DWORD, const char* className, const char* windowName, DWORD, int x, int y,
