@@ -186,6 +186,25 @@ TEST_F(LayerTest, AltF4ClosesTheWindowWithoutAWindowManager) {
     EXPECT_FALSE(GetClientRect(window_, nullptr));
 }
 
+TEST_F(LayerTest, ADestroyedWindowRefusesEveryOperation) {
+    HDC held = GetDC(window_);
+    ASSERT_TRUE(DestroyWindow(window_));
+    EXPECT_FALSE(DestroyWindow(window_));
+    EXPECT_EQ(ReleaseDC(window_, held), 1) << "a context outlives its window only to be released";
+    EXPECT_EQ(GetDC(window_), nullptr);
+    PAINTSTRUCT paint{};
+    EXPECT_EQ(BeginPaint(window_, &paint), nullptr);
+    RECT client{};
+    EXPECT_FALSE(GetClientRect(window_, &client));
+    EXPECT_FALSE(ShowWindow(window_, SW_SHOW));
+    EXPECT_FALSE(UpdateWindow(window_));
+    EXPECT_FALSE(PostMessageA(window_, WM_NULL, 0, 0));
+    EXPECT_EQ(SendMessageA(window_, WM_CLOSE, 0, 0), 0);
+    EXPECT_EQ(SetCapture(window_), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(window_, GWLP_WNDPROC), 0);
+}
+
 TEST_F(LayerTest, QuitMessageEndsGetMessage) {
     PostMessageA(window_, WM_NULL, 1, 2);
     PostQuitMessage(7);
