@@ -6,9 +6,9 @@
 #include "settings/MarkSettings.h"
 
 // The settings file, looked up in the current directory at every call.
-constexpr const char* kSettingsFileName = "vorlindata1.ini";
+inline constexpr const char* kSettingsFileName = "vorlindata1.ini";
 // A line is read in chunks of at most this many characters.
-constexpr std::size_t kSettingsChunkLength = 128;
+inline constexpr std::size_t kSettingsChunkLength = 128;
 
 // Opens the settings file, converts its first five lines (a missing line gives 0) and
 // closes it again. A file that cannot be opened, read or closed raises CFileException

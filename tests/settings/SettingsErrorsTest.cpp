@@ -65,7 +65,18 @@ struct OpenFailureCase {
 void PrintTo(const OpenFailureCase& c, std::ostream* out) { *out << c.name; }
 
 class UnopenableSettings : public SettingsFolder,
-                           public ::testing::WithParamInterface<OpenFailureCase> {};
+                           public ::testing::WithParamInterface<OpenFailureCase> {
+protected:
+    // A reader that waited on the FIFO would hang the test; the alarm ends it instead.
+    void SetUp() override {
+        SettingsFolder::SetUp();
+        alarm(10);
+    }
+    void TearDown() override {
+        alarm(0);
+        SettingsFolder::TearDown();
+    }
+};
 
 TEST_P(UnopenableSettings, RaiseOpenFailureNamingPathAndCause) {
     GetParam().makeName();
