@@ -42,6 +42,11 @@ void SetManagerHints(Window xid, int x, int y, unsigned width, unsigned height) 
     size.width = static_cast<int>(width);
     size.height = static_cast<int>(height);
     XSetWMNormalHints(layer.display, xid, &size);
+    XWMHints manager{};
+    manager.flags = InputHint | StateHint;
+    manager.input = True;  // the window takes keyboard focus, for Alt+F4
+    manager.initial_state = NormalState;
+    XSetWMHints(layer.display, xid, &manager);
     char resourceName[] = "vorlin";
     char resourceClass[] = "Vorlin";
     XClassHint classHint{resourceName, resourceClass};
