@@ -14,12 +14,24 @@ namespace {
 
 constexpr std::int64_t kArcLimit = 8192;  // boxes within +-kArcLimit suit X arcs
 constexpr int kFullCircle = 360 * 64;
+constexpr double kPi = 3.14159265358979323846;
 
 struct Box {
     std::int64_t left, top, right, bottom;
     std::int64_t width() const { return right - left; }
     std::int64_t height() const { return bottom - top; }
+    double centreX() const { return static_cast<double>(left + right) / 2.0; }
+    double centreY() const { return static_cast<double>(top + bottom) / 2.0; }
 };
+
+// Which part of the outline to draw: all of it, or counter-clockwise from the radial through
+// start to the radial through end.
+struct Sweep {
+    bool whole;
+    POINT start, end;
+};
+
+constexpr Sweep kWhole{true, {0, 0}, {0, 0}};
 
 Box Normalised(int left, int top, int right, int bottom) {
     return Box{std::min(left, right), std::min(top, bottom), std::max(left, right),
@@ -44,16 +56,29 @@ unsigned long BrushPixel(const PlatformDrawingContext& context) {
     return PixelOf(static_cast<const PlatformGdiObject*>(context.brush)->colour);
 }
 
-// X angles run counter-clockwise from three o'clock in 64ths of a degree, y pointing up.
-int XAngleTowards(const Box& box, int x, int y) {
-    const double centreX = static_cast<double>(box.left + box.right) / 2.0;
-    const double centreY = static_cast<double>(box.top + box.bottom) / 2.0;
-    const double degrees = std::atan2(centreY - y, x - centreX) * 180.0 / 3.14159265358979323846;
-    return static_cast<int>(std::lround(degrees * 64.0));
+// The angle on screen, counter-clockwise from three o'clock, of a point seen from the centre.
+double ScreenAngle(const Box& box, double x, double y) {
+    return std::atan2(box.centreY() - y, x - box.centreX());
 }
 
-void DrawWithXArcs(PlatformDrawingContext& context, const Box& box, bool fill, int startAngle,
-                   int extent) {
+// X angles are in 64ths of a degree and skewed by the ellipse:
+// tan(skewed) = tan(on screen) * width / height.
+int XAngleTowards(const Box& box, POINT point) {
+    const double up = (box.centreY() - point.y) * static_cast<double>(box.width());
+    const double right = (point.x - box.centreX()) * static_cast<double>(box.height());
+    return static_cast<int>(std::lround(std::atan2(up, right) * 180.0 / kPi * 64.0));
+}
+
+void XArcAngles(const Box& box, const Sweep& sweep, int& start, int& extent) {
+    start = 0;
+    extent = kFullCircle;
+    if (sweep.whole) return;
+    start = XAngleTowards(box, sweep.start);
+    extent = XAngleTowards(box, sweep.end) - start;
+    if (extent <= 0) extent += kFullCircle;
+}
+
+void DrawWithXArcs(PlatformDrawingContext& context, const Box& box, bool fill, const Sweep& sweep) {
     Display* display = Layer().display;
     const Drawable drawable = context.window->xid;
     const auto x = static_cast<int>(box.left), y = static_cast<int>(box.top);
@@ -68,8 +93,27 @@ void DrawWithXArcs(PlatformDrawingContext& context, const Box& box, bool fill, i
         XSetForeground(display, context.gc, BrushPixel(context));
         XFillArc(display, drawable, context.gc, x, y, width - 1, height - 1, 0, kFullCircle);
     }
+    int start = 0, extent = 0;
+    XArcAngles(box, sweep, start, extent);
     XSetForeground(display, context.gc, PenPixel(context));
-    XDrawArc(display, drawable, context.gc, x, y, width - 1, height - 1, startAngle, extent);
+    XDrawArc(display, drawable, context.gc, x, y, width - 1, height - 1, start, extent);
+}
+
+// Keeps the outline pixels whose centres lie within the sweep, one pixel per rectangle.
+std::vector<XRectangle> WithinSweep(const Box& box, const Sweep& sweep,
+                                    const std::vector<XRectangle>& outline) {
+    const double start = ScreenAngle(box, sweep.start.x, sweep.start.y);
+    double span = ScreenAngle(box, sweep.end.x, sweep.end.y) - start;
+    if (span <= 0.0) span += 2.0 * kPi;
+    std::vector<XRectangle> kept;
+    for (const XRectangle& run : outline) {
+        for (int x = run.x; x < run.x + run.width; ++x) {
+            double offset = ScreenAngle(box, x + 0.5, run.y + 0.5) - start;
+            if (offset < 0.0) offset += 2.0 * kPi;
+            if (offset <= span) kept.push_back(XRectangle{static_cast<short>(x), run.y, 1, 1});
+        }
+    }
+    return kept;
 }
 
 void FillRectangles(PlatformDrawingContext& context, unsigned long pixel,
@@ -81,23 +125,24 @@ void FillRectangles(PlatformDrawingContext& context, unsigned long pixel,
                     static_cast<int>(rectangles.size()));
 }
 
-void DrawWithSpans(PlatformDrawingContext& context, const Box& box, const RECT& clip, bool fill) {
+void DrawWithSpans(PlatformDrawingContext& context, const Box& box, const RECT& clip, bool fill,
+                   const Sweep& sweep) {
     EllipseRows rows = RasteriseEllipse(box.left, box.top, box.right, box.bottom, clip);
     if (fill) FillRectangles(context, BrushPixel(context), rows.inside);
+    if (!sweep.whole) rows.outline = WithinSweep(box, sweep, rows.outline);
     FillRectangles(context, PenPixel(context), rows.outline);
 }
 
-BOOL DrawInscribed(HDC handle, const Box& box, bool fill, int startAngle, int extent) {
+BOOL DrawInscribed(HDC handle, const Box& box, bool fill, const Sweep& sweep) {
     PlatformDrawingContext* context = LiveContext(handle);
     if (!context) return FALSE;
     if (box.width() == 0 || box.height() == 0) return TRUE;
     const RECT clip = ClipBounds(*context);
     if (Misses(box, clip)) return TRUE;
     if (SuitsXArcs(box)) {
-        DrawWithXArcs(*context, box, fill, startAngle, extent);
+        DrawWithXArcs(*context, box, fill, sweep);
     } else {
-        // FIXME: a partial arc of a box this large is drawn whole.
-        DrawWithSpans(*context, box, clip, fill);
+        DrawWithSpans(*context, box, clip, fill, sweep);
     }
     return TRUE;
 }
@@ -105,16 +150,13 @@ BOOL DrawInscribed(HDC handle, const Box& box, bool fill, int startAngle, int ex
 }  // namespace
 
 BOOL Ellipse(HDC context, int left, int top, int right, int bottom) {
-    return DrawInscribed(context, Normalised(left, top, right, bottom), true, 0, kFullCircle);
+    return DrawInscribed(context, Normalised(left, top, right, bottom), true, kWhole);
 }
 
-// Counter-clockwise from the start radial to the end radial; equal points give the whole outline.
+// Equal start and end points give the whole outline.
 BOOL Arc(HDC context, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
          int yEnd) {
-    const Box box = Normalised(left, top, right, bottom);
-    if (xStart == xEnd && yStart == yEnd) return DrawInscribed(context, box, false, 0, kFullCircle);
-    const int start = XAngleTowards(box, xStart, yStart);
-    int extent = XAngleTowards(box, xEnd, yEnd) - start;
-    if (extent <= 0) extent += kFullCircle;
-    return DrawInscribed(context, box, false, start, extent);
+    const bool whole = xStart == xEnd && yStart == yEnd;
+    const Sweep sweep{whole, {xStart, yStart}, {xEnd, yEnd}};
+    return DrawInscribed(context, Normalised(left, top, right, bottom), false, sweep);
 }

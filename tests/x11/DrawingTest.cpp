@@ -144,6 +144,37 @@ TEST_F(LayerTest, ArcDrawsTheOutlineOnlyInThePenColour) {
     EXPECT_EQ(Pixel(200, 200), kWhitePixel);
 }
 
+// From the top of the ellipse round its left side to its bottom: the left half only.
+class PartialArc : public LayerTest, public ::testing::WithParamInterface<EllipseCase> {};
+
+TEST_P(PartialArc, RunsCounterClockwiseFromStartToEnd) {
+    FillClient(kWhite);
+    const RECT box = GetParam().box;
+    const int middleX = (box.left + box.right) / 2;
+    HDC context = GetDC(window_);
+    EXPECT_TRUE(Arc(context, box.left, box.top, box.right, box.bottom, middleX, box.top - 50,
+                    middleX, box.bottom + 50));
+    ReleaseDC(window_, context);
+    XSync(Layer().display, False);
+    EXPECT_EQ(Pixel(0, 150), kBlack) << "the left side of the outline";
+    EXPECT_EQ(Pixel(399, 150), kWhitePixel) << "the right side is not on the arc";
+    EXPECT_EQ(Pixel(200, 150), kWhitePixel) << "nothing inside";
+
+    FillClient(kWhite);
+    context = GetDC(window_);
+    EXPECT_TRUE(Arc(context, box.left, box.top, box.right, box.bottom, middleX, box.bottom + 50,
+                    middleX, box.top - 50));
+    ReleaseDC(window_, context);
+    XSync(Layer().display, False);
+    EXPECT_EQ(Pixel(0, 150), kWhitePixel) << "from bottom to top is the right half";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, PartialArc,
+    ::testing::Values(EllipseCase{"xArcs", {0, 100, 401, 201}},
+                      EllipseCase{"spans", {0, -1000000000, 2000000000, 1000000300}}),
+    [](const ::testing::TestParamInfo<EllipseCase>& param) { return std::string(param.param.name); });
+
 TEST_F(LayerTest, CentreMarkIsATinyRing) {
     FillClient(kWhite);
     DrawArc({199, 199, 201, 201}, kBlue);
