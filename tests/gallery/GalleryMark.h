@@ -17,9 +17,12 @@ struct Point {
     int x, y;
 };
 
-// The pointer positions of the stroke, in client coordinates, from press to release: a hook in
-// the upper right quarter that matches none of its own mirror images or turns.
-std::vector<Point> StrokePath();
+// The strokes, in drawing order, each the pointer positions from press to release in client
+// coordinates: an arch in the upper right quarter with a stem hanging from its top, one
+// connected shape that matches none of its own mirror images or turns. The last position of
+// each stroke lies beyond the reach of the dot before it, so that its dot shows when the
+// program has stamped the whole stroke.
+std::vector<std::vector<Point>> Strokes();
 
 // The dot colour of a mode, 0x00BBGGRR; never black or white, the colours of the guide.
 std::uint32_t DotColour(int mode);

@@ -13,7 +13,6 @@
 #include "tests/support/XClient.h"
 #include "tests/support/XvfbServer.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -46,33 +45,41 @@ std::vector<std::uint32_t> OpaqueArgb(const std::vector<std::uint32_t>& colours)
     return argb;
 }
 
-void DrawStroke(XClient& x, Window window) {
-    const std::vector<Point> path = vorlin_gallery::StrokePath();
-    x.MovePointer(window, path.front().x, path.front().y);
-    x.PressButton(1);
-    for (const Point& point : path) x.MovePointer(window, point.x, point.y);
-    x.ReleaseButton(1);
-    x.Sync();
+// Waits until the pixel under a position shows the colour.
+void WaitForDot(const XClient& x, Window window, Point where, std::uint32_t colour) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
+    while (x.Pixel(window, where.x, where.y) != colour) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            throw std::runtime_error("no dot at " + std::to_string(where.x) + "," +
+                                     std::to_string(where.y) + " after the stroke");
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
-// The picture once the program has stamped the whole stroke: the dot under the last position
-// shows, and then the picture stays the same over a few looks, since the last event's images
-// follow its own dot.
-std::vector<std::uint32_t> CaptureWhenDrawn(const XClient& x, Window window, std::uint32_t colour) {
-    const Point last = vorlin_gallery::StrokePath().back();
+// Each stroke is done once the dot of its last position shows: the program handles pointer
+// events in order, and that position's own pixels were not covered before.
+void DrawStrokes(XClient& x, Window window, std::uint32_t colour) {
+    for (const std::vector<Point>& stroke : vorlin_gallery::Strokes()) {
+        x.MovePointer(window, stroke.front().x, stroke.front().y);
+        x.PressButton(1);
+        for (const Point& point : stroke) x.MovePointer(window, point.x, point.y);
+        x.ReleaseButton(1);
+        x.Sync();
+        WaitForDot(x, window, stroke.back(), colour);
+    }
+}
+
+// The picture once it stays the same over a few looks: the last event's images follow the
+// dot under the pointer.
+std::vector<std::uint32_t> CaptureWhenSteady(const XClient& x, Window window) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kTimeoutMs);
-    std::vector<std::uint32_t> picture;
-    int steadyLooks = 0;
-    while (steadyLooks < kSteadyLooks) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            const auto dots = std::count(picture.begin(), picture.end(), colour);
-            throw std::runtime_error("the stroke did not finish drawing (" + std::to_string(dots) +
-                                     " pixels of the dot colour)");
-        }
+    std::vector<std::uint32_t> picture = CaptureClientArea(x, window);
+    for (int steadyLooks = 0; steadyLooks < kSteadyLooks;) {
+        if (std::chrono::steady_clock::now() >= deadline) throw std::runtime_error("the picture does not settle");
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         std::vector<std::uint32_t> look = CaptureClientArea(x, window);
-        const bool lastDotShows = x.Pixel(window, last.x, last.y) == colour;
-        steadyLooks = lastDotShows && look == picture ? steadyLooks + 1 : 0;
+        steadyLooks = look == picture ? steadyLooks + 1 : 0;
         picture = std::move(look);
     }
     return picture;
@@ -88,8 +95,8 @@ void DrawPicture(XClient& x, int mode, const std::string& folder) {
     if (client.width != kPictureSize || client.height != kPictureSize) {
         throw std::runtime_error("the client area is not 400 x 400");
     }
-    DrawStroke(x, window);
-    const auto picture = CaptureWhenDrawn(x, window, vorlin_gallery::DotColour(mode));
+    DrawStrokes(x, window, vorlin_gallery::DotColour(mode));
+    const auto picture = CaptureWhenSteady(x, window);
     const std::string path = folder + "/" + vorlin_gallery::PictureName(mode);
     if (!WritePng(path, kPictureSize, kPictureSize, OpaqueArgb(picture))) {
         throw std::runtime_error("cannot write " + path);
