@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(cmake make g++ libx11-dev xfonts-base)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev xvfb
-               clang libclang-rt-14-dev valgrind openbox desktop-file-utils mandoc)
+               clang libclang-rt-14-dev valgrind openbox desktop-file-utils mandoc man-db)
 
 case "${1:-run}" in
   run)  wanted=("${run_packages[@]}") ;;
