@@ -98,6 +98,12 @@ std::vector<std::string> ChangesOutside(const Picture& before, const Picture& af
     return changes;
 }
 
+std::vector<std::string> ChangesOutside(const Picture& before, const Picture& after, const DotBox& box) {
+    StampPlan area{0, {}};
+    area.dots.push_back(box);
+    return ChangesOutside(before, after, std::vector<StampPlan>{area});
+}
+
 std::vector<std::string> ChangesWithin(const Picture& before, const Picture& after, int left, int top,
                                        int width, int height) {
     std::vector<std::string> changes;

@@ -54,6 +54,9 @@ bool WaitForDots(const vorlin_test::XClient& x, Window window, const std::vector
 std::vector<std::string> ChangesOutside(const Picture& before, const Picture& after,
                                         const std::vector<StampPlan>& plans);
 
+// The same for one box alone, taken with its right and bottom edge.
+std::vector<std::string> ChangesOutside(const Picture& before, const Picture& after, const DotBox& box);
+
 // The pixels of a rectangle that differ between two pictures, as "(x,y)" texts, at most a few.
 std::vector<std::string> ChangesWithin(const Picture& before, const Picture& after, int left, int top,
                                        int width, int height);

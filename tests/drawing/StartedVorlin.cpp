@@ -19,6 +19,16 @@ bool WaitUntilPlaced(const vorlin_test::XClient& x, Window window, POINT where) 
     }
 }
 
+// The centre ring is the last thing the first paint draws.
+Picture WaitForTheWholeGuide(const vorlin_test::XClient& x, Window window) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (;;) {
+        Picture now = Capture(x, window);
+        if (now.InkIn(199, 199, 2, 2) > 0 || std::chrono::steady_clock::now() >= deadline) return now;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 }  // namespace
 
 void StartedVorlinTest::SetUpTestSuite() {
@@ -35,6 +45,7 @@ void StartedVorlinTest::Start() {
     vorlin = std::make_unique<vorlin_e2e::VorlinProcess>();
     window = vorlin_e2e::WaitForPaintedWindow(*x);
     if (window == None) return;
+    fresh = WaitForTheWholeGuide(*x, window);
     XMoveWindow(x->display(), window, kWindowAt.x, kWindowAt.y);
     x->Sync();
     if (!WaitUntilPlaced(*x, window, kWindowAt)) window = None;

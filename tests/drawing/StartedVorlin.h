@@ -45,6 +45,8 @@ protected:
     static inline std::unique_ptr<vorlin_test::XClient> x;
     static inline std::unique_ptr<vorlin_e2e::VorlinProcess> vorlin;
     static inline Window window = None;
+    // The client area as the program's first paint left it.
+    static inline Picture fresh;
 
 private:
     static void Start();
