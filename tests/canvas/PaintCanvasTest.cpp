@@ -17,6 +17,8 @@ struct PaintCase {
     std::vector<std::string> calls;
 };
 
+void PrintTo(const PaintCase& c, std::ostream* out) { *out << c.name; }
+
 std::string HomePageLine(int x, int y) {
     return RecordedCall{"TextOutA", {NameArgument("dc1"), NumberArgument(x), NumberArgument(y),
                                      TextArgument(kHomePage), NumberArgument(static_cast<int>(std::string(kHomePage).size()))}}

@@ -25,6 +25,8 @@ struct DotsCase {
     StampPlan plan;
 };
 
+void PrintTo(const DotsCase& c, std::ostream* out) { *out << c.name; }
+
 class StampDotsTest : public CanvasTest, public ::testing::WithParamInterface<DotsCase> {};
 
 TEST_P(StampDotsTest, DrawsOneEllipsePerBoxInOrderWithTheBoxUnchanged) {

@@ -31,6 +31,8 @@ struct StampingCase {
     bool captures;
 };
 
+void PrintTo(const StampingCase& c, std::ostream* out) { *out << c.name; }
+
 class StampingEventTest : public CanvasTest, public ::testing::WithParamInterface<StampingCase> {};
 
 TEST_P(StampingEventTest, MakesTheCallsOfOneStampInTheirOrder) {
@@ -102,6 +104,8 @@ struct IdleMoveCase {
     UINT flags;
 };
 
+void PrintTo(const IdleMoveCase& c, std::ostream* out) { *out << c.name; }
+
 class IdleMoveTest : public CanvasTest, public ::testing::WithParamInterface<IdleMoveCase> {};
 
 // No settings file exists: opening it would be reported.
@@ -145,6 +149,8 @@ struct SettingsFailureCase {
     const char* textBeforePath;
     const char* textAfterPath;
 };
+
+void PrintTo(const SettingsFailureCase& c, std::ostream* out) { *out << c.name; }
 
 void MakeNothing() {}
 void MakeLinkToMemory() { ASSERT_EQ(symlink("/proc/self/mem", kSettingsFileName), 0); }
