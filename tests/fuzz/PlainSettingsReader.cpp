@@ -58,7 +58,9 @@ std::int32_t ConvertLine(const std::string& line) {
     while (i < line.size() && line[i] >= '0' && line[i] <= '9')
         value = value * 10u + static_cast<std::uint32_t>(line[i++] - '0');
     if (negative) value = 0u - value;
-    return static_cast<std::int32_t>(value);
+    // Two's complement, spelled out rather than left to the conversion.
+    if (value <= 0x7FFFFFFFu) return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(value - 0x80000000u) + INT32_MIN;
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ int StormMoves() {
 // a backlog of moves needs once, and are reused after.
 constexpr int kWarmUpMoves = 10000;
 constexpr int kClientSize = 400;  // the window's client area, at the screen's top-left corner
+// Not checked in a sanitized build, where AddressSanitizer holds freed memory back on purpose.
 constexpr long kMemorySlackKilobytes = 1024;
 
 // What the rewriter cycles through: ordinary files, CR LF, a first line longer than the
@@ -222,7 +223,9 @@ TEST_F(SoakTest, StaysWellAndExactUnderAStormOfInputAndRewrites) {
     ExpectRunningAlone();
     EXPECT_EQ(vorlin_.Errors(), "");
     EXPECT_EQ(after.descriptors, before.descriptors);
+#ifndef VORLIN_SANITIZED
     EXPECT_LE(std::labs(after.residentKilobytes - before.residentKilobytes), kMemorySlackKilobytes);
+#endif
     std::printf("soak: %d moves and %ld rewrites in %.1f s; descriptors %d -> %d; VmRSS %ld kB -> %ld kB\n",
                 moves, rewrites, seconds.count(), before.descriptors, after.descriptors,
                 before.residentKilobytes, after.residentKilobytes);
