@@ -17,11 +17,11 @@ void InternAtoms(Display* display, Atoms& atoms) {
     atoms.utf8String = Intern(display, "UTF8_STRING");
 }
 
-// A channel of 0..255 placed into the bits of a visual's colour mask.
+// A channel of 0..255 placed into the bits of a visual's colour mask. Every stamped dot
+// asks for its pixels, so the mask's lowest bit is found at once rather than by a loop.
 unsigned long IntoMask(unsigned channel, unsigned long mask) {
     if (mask == 0) return 0;
-    int shift = 0;
-    while (((mask >> shift) & 1u) == 0) ++shift;
+    const int shift = __builtin_ctzl(mask);
     const unsigned long maximum = mask >> shift;
     return ((channel * maximum + 127u) / 255u) << shift & mask;
 }
