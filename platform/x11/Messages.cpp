@@ -5,10 +5,13 @@
 
 namespace {
 
+// X events become messages one at a time, only when none is waiting: whether a move
+// outside the window reaches it depends on the capture at the time the message is taken,
+// and the press before it may be what takes the capture.
 void TranslatePendingEvents() {
     Display* display = Layer().display;
     if (!display) return;
-    while (XPending(display) > 0) {
+    while (Layer().queue.empty() && XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
         TranslateEvent(event);

@@ -109,6 +109,29 @@ TEST_F(InputTest, WithCaptureMovesOutsideArriveWithNegativePositions) {
                                                    {WM_LBUTTONUP, 0, 450, 410}}));
 }
 
+// A stroke's handler takes the capture on the press; moves outside that were already
+// queued behind the press must still arrive, as they do when the capture came first.
+LRESULT CapturingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN) SetCapture(window);
+    if (message == WM_LBUTTONUP) ReleaseCapture();
+    return TestProcedure(window, message, wParam, lParam);
+}
+
+TEST_F(InputTest, MovesQueuedBehindThePressThatCapturesArriveFromOutside) {
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CapturingProcedure));
+    StartAt(10, 10);
+    x11_.PressButton(1);
+    MoveTo(-5, -7);
+    MoveTo(-30, 20);
+    x11_.ReleaseButton(1);
+    MoveTo(-31, 21);
+    Pump();
+    EXPECT_EQ(MouseMessages(), (std::vector<Mouse>{{WM_LBUTTONDOWN, MK_LBUTTON, 10, 10},
+                                                   {WM_MOUSEMOVE, MK_LBUTTON, -5, -7},
+                                                   {WM_MOUSEMOVE, MK_LBUTTON, -30, 20},
+                                                   {WM_LBUTTONUP, 0, -30, 20}}));
+}
+
 TEST_F(InputTest, CaptureEndsWithTheWindow) {
     StartAt(10, 10);
     SetCapture(window_);
