@@ -10,7 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-build=${VORLIN_FUZZ_BUILD:-build-fuzz}
+# Absolute, since the fuzzer works in a private folder of its own.
+build=$(realpath -m "${VORLIN_FUZZ_BUILD:-build-fuzz}")
 # Past the stream's 4096-byte buffer twice, so that CR LF pairs split across refills occur.
 max_len=16384
 
