@@ -28,6 +28,13 @@ std::string Describe(const MarkSettings& s) {
     return text.str();
 }
 
+// The descriptor that the next open would get: a file left open by the reader moves it.
+int LowestFreeDescriptor() {
+    const int fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) close(fd);
+    return fd;
+}
+
 bool Same(const MarkSettings& a, const MarkSettings& b) {
     return a.radius == b.radius && a.red == b.red && a.green == b.green && a.blue == b.blue &&
            a.mode == b.mode;
@@ -40,11 +47,13 @@ std::string CompareReaders(const std::string& bytes) {
     if (!writeError.empty()) return writeError;
     const MarkSettings plain = PlainReadSettings(bytes);
     MarkSettings streamed;
+    const int freeBefore = LowestFreeDescriptor();
     try {
         streamed = ReadMarkSettings();
     } catch (const CFileException& error) {
         return "the real reader raised: " + error.GetErrorMessage();
     }
+    if (LowestFreeDescriptor() != freeBefore) return "the real reader left a file open";
     if (Same(streamed, plain)) return "";
     return "real reader " + Describe(streamed) + ", plain reader " + Describe(plain);
 }

@@ -7,5 +7,5 @@
 
 // Writes bytes as vorlindata1.ini in the current directory, reads it with both readers and
 // returns an empty text when they agree, else what each gave (or the error the real reader
-// raised).
+// raised, or that it left a file open).
 std::string CompareReaders(const std::string& bytes);
