@@ -100,17 +100,6 @@ double ShareOf(const std::vector<std::uint32_t>& pixels, std::uint32_t colour) {
     return static_cast<double>(same) / static_cast<double>(pixels.size());
 }
 
-void CloseWindow(vorlin_test::XClient& x, Window window) {
-    Display* display = x.display();
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    x.Sync();
-}
+void CloseWindow(vorlin_test::XClient& x, Window window) { x.RequestClose(window); }
 
 }  // namespace vorlin_e2e

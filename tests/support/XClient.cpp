@@ -149,6 +149,18 @@ std::uint32_t XClient::Pixel(Window window, int x, int y) const {
     return one.empty() ? 0xFFFFFFFFu : one[0];
 }
 
+void XClient::RequestClose(Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, window, False, NoEventMask, &event);
+    Sync();
+}
+
 std::vector<std::uint32_t> XClient::Pixels(Window window, int x, int y, int width,
                                            int height) const {
     XSync(display_, False);

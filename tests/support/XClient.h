@@ -46,6 +46,8 @@ public:
     void ReleaseKey(unsigned long keysym);
     // Waits until the server has processed everything sent so far.
     void Sync();
+    // Asks a window to close as a window manager does (WM_DELETE_WINDOW), then syncs.
+    void RequestClose(Window window);
 
     // Pixels as 0x00BBGGRR; a read outside the window gives 0xFFFFFFFF.
     std::uint32_t Pixel(Window window, int x, int y) const;

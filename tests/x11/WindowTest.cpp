@@ -41,18 +41,6 @@ std::string StringProperty(Display* display, Window window, const char* name) {
     return value;
 }
 
-void SendDeleteWindow(Display* display, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XSync(display, False);
-}
-
 TEST_F(LayerTest, OuterSize408By434GivesAClientAreaOf400By400) {
     RECT client{};
     ASSERT_TRUE(GetClientRect(window_, &client));
@@ -165,7 +153,7 @@ TEST_F(LayerTest, ResizingMakesTheWholeClientAreaTheUpdateRegion) {
 TEST_F(LayerTest, CloseRequestSendsCloseThenDestroysTheWindow) {
     Recording().messages.clear();
     const Window xid = Xid();
-    SendDeleteWindow(x11_.display(), xid);
+    x11_.RequestClose(xid);
     Pump();
     EXPECT_EQ(Recording().Messages(WM_DESTROY, WM_NCDESTROY),
               (std::vector<UINT>{WM_CLOSE, WM_DESTROY, WM_NCDESTROY}));
