@@ -50,8 +50,10 @@ bool EnsureDisplay() {
     const Visual* visual = DefaultVisual(layer.display, layer.screen);
     layer.masks = {visual->red_mask, visual->green_mask, visual->blue_mask};
     InternAtoms(layer.display, layer.atoms);
+    // Pens and brushes made before the display opened took their pixels from no visual.
     layer.blackPen.pixel = PixelOf(layer.blackPen.colour);
     layer.whiteBrush.pixel = PixelOf(layer.whiteBrush.colour);
+    for (const auto& object : layer.objects) object->pixel = PixelOf(object->colour);
     return true;
 }
 

@@ -40,7 +40,7 @@ unsigned long BackgroundPixel(const WindowClass& windowClass) {
     // The window colour, COLOR_WINDOW + 1, is the only system colour the layer knows.
     if (reinterpret_cast<std::uintptr_t>(brush) <= 0xFFu) return PixelOf(kWhite);
     const PlatformGdiObject* object = LiveObject(brush);
-    return PixelOf(object ? object->colour : kWhite);
+    return object ? object->pixel : PixelOf(kWhite);
 }
 
 void Erase(PlatformDrawingContext& context, const XRectangle& box) {

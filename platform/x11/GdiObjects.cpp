@@ -1,5 +1,6 @@
 // Solid pens and brushes: created with a COLORREF, selected into contexts, deleted when no
-// context holds them. The stock black pen and white brush are never freed.
+// context holds them. The stock black pen and white brush are never freed. Each keeps its
+// X pixel, worked out once at creation (or when the display opens), not at every draw.
 #include <algorithm>
 
 #include "platform/x11/DrawingContext.h"
@@ -10,6 +11,7 @@ HGDIOBJ NewObject(PlatformGdiObject::Kind kind, COLORREF colour) {
     auto object = std::make_unique<PlatformGdiObject>();
     object->kind = kind;
     object->colour = colour & 0x00FFFFFFu;
+    object->pixel = PixelOf(object->colour);
     auto& objects = Layer().objects;
     objects.push_back(std::move(object));
     return objects.back().get();

@@ -50,7 +50,7 @@ struct PlatformGdiObject {
     enum class Kind { Pen, Brush };
     Kind kind = Kind::Brush;
     COLORREF colour = 0;
-    unsigned long pixel = 0;
+    unsigned long pixel = 0;  // colour on the display's visual, kept up to date by the layer
     bool stock = false;
 };
 

@@ -49,11 +49,11 @@ bool SuitsXArcs(const Box& box) {
 }
 
 unsigned long PenPixel(const PlatformDrawingContext& context) {
-    return PixelOf(static_cast<const PlatformGdiObject*>(context.pen)->colour);
+    return static_cast<const PlatformGdiObject*>(context.pen)->pixel;
 }
 
 unsigned long BrushPixel(const PlatformDrawingContext& context) {
-    return PixelOf(static_cast<const PlatformGdiObject*>(context.brush)->colour);
+    return static_cast<const PlatformGdiObject*>(context.brush)->pixel;
 }
 
 // The angle on screen, counter-clockwise from three o'clock, of a point seen from the centre.
