@@ -1,6 +1,12 @@
 // Drawing contexts: BeginPaint/EndPaint over the update region, GetDC/ReleaseDC over the
 // client area. A fresh context holds the black pen, the white brush, the system font, and
 // draws text black on an opaque white box.
+//
+// A paint context has a GC of its own, clipped to the update region. Client contexts, made
+// at every stamping event, share one GC per window rather than creating and freeing one
+// each time. That GC is made with the context defaults (white background, system font, no
+// clip), and nothing the layer draws changes them, only the foreground, which every
+// primitive sets before it draws: so the GC holds the defaults at every GetDC.
 #include <algorithm>
 #include <cstdint>
 
@@ -18,19 +24,35 @@ Region ClientRegion(const PlatformWindow& window) {
     return region;
 }
 
+// A GC on the window with the context defaults.
+GC NewDefaultGc(const PlatformWindow& window) {
+    Display* display = Layer().display;
+    GC gc = XCreateGC(display, window.xid, 0, nullptr);
+    XSetBackground(display, gc, PixelOf(kWhite));
+    if (const XFontStruct* font = SystemFont()) XSetFont(display, gc, font->fid);
+    return gc;
+}
+
+GC ContextGc(PlatformWindow& window, Region clip, bool painting) {
+    if (!painting) {
+        // A client context needs no clip of its own: the window itself clips to the client area.
+        if (!window.clientGc) window.clientGc = NewDefaultGc(window);
+        return window.clientGc;
+    }
+    GC gc = NewDefaultGc(window);
+    XSetRegion(Layer().display, gc, clip);
+    return gc;
+}
+
 HDC NewContext(PlatformWindow& window, Region clip, bool painting) {
     LayerState& layer = Layer();
     auto context = std::make_unique<PlatformDrawingContext>();
     context->window = &window;
-    context->gc = XCreateGC(layer.display, window.xid, 0, nullptr);
+    context->gc = ContextGc(window, clip, painting);
     context->pen = &layer.blackPen;
     context->brush = &layer.whiteBrush;
     context->clip = clip;
     context->painting = painting;
-    // A client context needs no clip of its own: the window itself clips to the client area.
-    if (painting) XSetRegion(layer.display, context->gc, clip);
-    XSetBackground(layer.display, context->gc, PixelOf(kWhite));
-    if (const XFontStruct* font = SystemFont()) XSetFont(layer.display, context->gc, font->fid);
     layer.contexts.push_back(std::move(context));
     return layer.contexts.back().get();
 }
@@ -57,7 +79,7 @@ bool ReleaseContext(HDC context, bool painting) {
         return held.get() == context && held->painting == painting;
     });
     if (found == contexts.end()) return false;
-    XFreeGC(layer.display, (*found)->gc);
+    if (painting) XFreeGC(layer.display, (*found)->gc);
     XDestroyRegion((*found)->clip);
     contexts.erase(found);
     XFlush(layer.display);

@@ -40,6 +40,7 @@ struct PlatformWindow {
     int width = 0;   // client size, kept up to date from ConfigureNotify
     int height = 0;
     Region update = nullptr;  // the part that waits for WM_PAINT; never null while live
+    GC clientGc = nullptr;    // shared by the window's client contexts; made at the first GetDC
     bool eraseUpdate = false;
     bool shown = false;
     bool viewable = false;
@@ -56,7 +57,7 @@ struct PlatformGdiObject {
 
 struct PlatformDrawingContext {
     PlatformWindow* window = nullptr;
-    GC gc = nullptr;
+    GC gc = nullptr;  // the context's own for painting, else the window's clientGc
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
     Region clip = nullptr;  // where drawing may land, in client coordinates

@@ -163,6 +163,8 @@ BOOL DestroyWindow(HWND window) {
     SendMessageA(target, WM_NCDESTROY, 0, 0);
     XDestroyWindow(Layer().display, target->xid);
     XDestroyRegion(target->update);
+    // Client contexts still held lose their window (DetachContexts) and never draw again.
+    if (target->clientGc) XFreeGC(Layer().display, target->clientGc);
     XFlush(Layer().display);
     DropQueuedMessages(target);
     DetachContexts(target);
