@@ -9,3 +9,6 @@ PlatformGdiObject* LiveObject(HGDIOBJ object);
 
 // The part of the client area where the context may draw (empty when it may not).
 RECT ClipBounds(const PlatformDrawingContext& context);
+
+// Gives the GC the foreground pixel, unless it has it already.
+void SetForeground(LayerGc& gc, unsigned long pixel);

@@ -33,26 +33,26 @@ GC NewDefaultGc(const PlatformWindow& window) {
     return gc;
 }
 
-GC ContextGc(PlatformWindow& window, Region clip, bool painting) {
-    if (!painting) {
+LayerGc* ContextGc(PlatformDrawingContext& context, PlatformWindow& window, Region clip) {
+    if (!context.painting) {
         // A client context needs no clip of its own: the window itself clips to the client area.
-        if (!window.clientGc) window.clientGc = NewDefaultGc(window);
-        return window.clientGc;
+        if (!window.clientGc.handle) window.clientGc.handle = NewDefaultGc(window);
+        return &window.clientGc;
     }
-    GC gc = NewDefaultGc(window);
-    XSetRegion(Layer().display, gc, clip);
-    return gc;
+    context.paintGc.handle = NewDefaultGc(window);
+    XSetRegion(Layer().display, context.paintGc.handle, clip);
+    return &context.paintGc;
 }
 
 HDC NewContext(PlatformWindow& window, Region clip, bool painting) {
     LayerState& layer = Layer();
     auto context = std::make_unique<PlatformDrawingContext>();
     context->window = &window;
-    context->gc = ContextGc(window, clip, painting);
     context->pen = &layer.blackPen;
     context->brush = &layer.whiteBrush;
     context->clip = clip;
     context->painting = painting;
+    context->gc = ContextGc(*context, window, clip);
     layer.contexts.push_back(std::move(context));
     return layer.contexts.back().get();
 }
@@ -68,8 +68,9 @@ unsigned long BackgroundPixel(const WindowClass& windowClass) {
 void Erase(PlatformDrawingContext& context, const XRectangle& box) {
     const PlatformWindow& window = *context.window;
     if (!window.windowClass->background) return;
-    XSetForeground(Layer().display, context.gc, BackgroundPixel(*window.windowClass));
-    XFillRectangle(Layer().display, window.xid, context.gc, box.x, box.y, box.width, box.height);
+    SetForeground(*context.gc, BackgroundPixel(*window.windowClass));
+    XFillRectangle(Layer().display, window.xid, context.gc->handle, box.x, box.y, box.width,
+                   box.height);
 }
 
 bool ReleaseContext(HDC context, bool painting) {
@@ -79,7 +80,7 @@ bool ReleaseContext(HDC context, bool painting) {
         return held.get() == context && held->painting == painting;
     });
     if (found == contexts.end()) return false;
-    if (painting) XFreeGC(layer.display, (*found)->gc);
+    if (painting) XFreeGC(layer.display, (*found)->paintGc.handle);
     XDestroyRegion((*found)->clip);
     contexts.erase(found);
     XFlush(layer.display);
@@ -94,6 +95,12 @@ PlatformDrawingContext* LiveContext(HDC context) {
         if (held.get() == context && held->window) return held.get();
     }
     return nullptr;
+}
+
+void SetForeground(LayerGc& gc, unsigned long pixel) {
+    if (gc.foreground == pixel) return;
+    XSetForeground(Layer().display, gc.handle, pixel);
+    gc.foreground = pixel;
 }
 
 RECT ClipBounds(const PlatformDrawingContext& context) {

@@ -32,6 +32,13 @@ struct WindowClass {
     HBRUSH background = nullptr;
 };
 
+// A GC and the foreground it was last given, so that drawing again in the colour it already
+// has makes no call. X gives a new GC the foreground 0.
+struct LayerGc {
+    GC handle = nullptr;
+    unsigned long foreground = 0;
+};
+
 struct PlatformWindow {
     Window xid = None;
     const WindowClass* windowClass = nullptr;
@@ -40,7 +47,7 @@ struct PlatformWindow {
     int width = 0;   // client size, kept up to date from ConfigureNotify
     int height = 0;
     Region update = nullptr;  // the part that waits for WM_PAINT; never null while live
-    GC clientGc = nullptr;    // shared by the window's client contexts; made at the first GetDC
+    LayerGc clientGc;         // shared by the window's client contexts; made at the first GetDC
     bool eraseUpdate = false;
     bool shown = false;
     bool viewable = false;
@@ -57,7 +64,8 @@ struct PlatformGdiObject {
 
 struct PlatformDrawingContext {
     PlatformWindow* window = nullptr;
-    GC gc = nullptr;  // the context's own for painting, else the window's clientGc
+    LayerGc* gc = nullptr;  // &paintGc when painting, else &window->clientGc
+    LayerGc paintGc;
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
     Region clip = nullptr;  // where drawing may land, in client coordinates

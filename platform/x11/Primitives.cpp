@@ -83,20 +83,21 @@ void DrawWithXArcs(PlatformDrawingContext& context, const Box& box, bool fill, c
     const Drawable drawable = context.window->xid;
     const auto x = static_cast<int>(box.left), y = static_cast<int>(box.top);
     const auto width = static_cast<unsigned>(box.width()), height = static_cast<unsigned>(box.height());
+    LayerGc& gc = *context.gc;
     if (width <= 2 || height <= 2) {
         // Too thin for an inside: the outline covers the whole box.
-        XSetForeground(display, context.gc, PenPixel(context));
-        XFillRectangle(display, drawable, context.gc, x, y, width, height);
+        SetForeground(gc, PenPixel(context));
+        XFillRectangle(display, drawable, gc.handle, x, y, width, height);
         return;
     }
     if (fill) {
-        XSetForeground(display, context.gc, BrushPixel(context));
-        XFillArc(display, drawable, context.gc, x, y, width - 1, height - 1, 0, kFullCircle);
+        SetForeground(gc, BrushPixel(context));
+        XFillArc(display, drawable, gc.handle, x, y, width - 1, height - 1, 0, kFullCircle);
     }
     int start = 0, extent = 0;
     XArcAngles(box, sweep, start, extent);
-    XSetForeground(display, context.gc, PenPixel(context));
-    XDrawArc(display, drawable, context.gc, x, y, width - 1, height - 1, start, extent);
+    SetForeground(gc, PenPixel(context));
+    XDrawArc(display, drawable, gc.handle, x, y, width - 1, height - 1, start, extent);
 }
 
 // Keeps the outline pixels whose centres lie within the sweep, one pixel per rectangle.
@@ -120,8 +121,8 @@ void FillRectangles(PlatformDrawingContext& context, unsigned long pixel,
                     std::vector<XRectangle>& rectangles) {
     if (rectangles.empty()) return;
     Display* display = Layer().display;
-    XSetForeground(display, context.gc, pixel);
-    XFillRectangles(display, context.window->xid, context.gc, rectangles.data(),
+    SetForeground(*context.gc, pixel);
+    XFillRectangles(display, context.window->xid, context.gc->handle, rectangles.data(),
                     static_cast<int>(rectangles.size()));
 }
 

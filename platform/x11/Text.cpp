@@ -44,15 +44,16 @@ BOOL TextOutA(HDC handle, int x, int y, const char* text, int length) {
     const std::int64_t baseline = std::int64_t{y} + font->ascent;
     if (std::int64_t{y} + cellHeight <= clip.top || y >= clip.bottom) return TRUE;
     Display* display = Layer().display;
-    XSetForeground(display, context->gc, PixelOf(0x000000u));
-    XSetBackground(display, context->gc, PixelOf(kWhite));
+    SetForeground(*context->gc, PixelOf(0x000000u));
+    const GC gc = context->gc->handle;
+    XSetBackground(display, gc, PixelOf(kWhite));
     const int advance = std::max<int>(font->max_bounds.width, 1);
     for (int start = 0; start < length; start += kChunk) {
         const int count = std::min(kChunk, length - start);
         const std::int64_t left = std::int64_t{x} + std::int64_t{start} * advance;
         if (left >= clip.right) break;
         if (left + std::int64_t{count} * advance <= clip.left || left < -32768) continue;
-        XDrawImageString(display, context->window->xid, context->gc, static_cast<int>(left),
+        XDrawImageString(display, context->window->xid, gc, static_cast<int>(left),
                          static_cast<int>(baseline), text + start, count);
     }
     return TRUE;

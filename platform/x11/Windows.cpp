@@ -164,7 +164,7 @@ BOOL DestroyWindow(HWND window) {
     XDestroyWindow(Layer().display, target->xid);
     XDestroyRegion(target->update);
     // Client contexts still held lose their window (DetachContexts) and never draw again.
-    if (target->clientGc) XFreeGC(Layer().display, target->clientGc);
+    if (target->clientGc.handle) XFreeGC(Layer().display, target->clientGc.handle);
     XFlush(Layer().display);
     DropQueuedMessages(target);
     DetachContexts(target);
