@@ -83,7 +83,7 @@ bool ReleaseContext(HDC context, bool painting) {
     if (painting) XFreeGC(layer.display, (*found)->paintGc.handle);
     XDestroyRegion((*found)->clip);
     contexts.erase(found);
-    XFlush(layer.display);
+    SendBufferedRequests(layer.display);
     return true;
 }
 

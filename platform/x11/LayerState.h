@@ -140,3 +140,6 @@ void WaitUntilViewable(PlatformWindow& window, int timeoutMs);
 
 // Icon.cpp
 void SetWindowIcon(Window xid, HICON icon);
+
+// SendRequests.cpp: sends the buffered requests, like XFlush, but reads nothing.
+void SendBufferedRequests(Display* display);
