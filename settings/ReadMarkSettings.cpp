@@ -4,6 +4,11 @@
 // only up to its first NUL. A chunk that is full and ends in LF, or is not full, ends the
 // line; so a NUL in a full chunk ends the line there, and the rest of that physical line
 // is read as the next line.
+//
+// The characters are converted where they lie in the file's buffer, never copied: a chunk
+// comes in one piece, or in two where the buffer ends inside it. The converter stops at a
+// NUL as at any other character that is not a digit, so the text after a NUL needs no
+// cutting off; only whether a full chunk held one decides if the line goes on.
 #include "settings/ReadMarkSettings.h"
 
 #include <cstring>
@@ -25,11 +30,19 @@ void OpenSettingsFile(CStdioFile& file) {
 // Reads the next line and returns its value; 0 once the file has ended.
 std::int32_t ReadLineValue(CStdioFile& file) {
     LineConverter converter;
-    char chunk[kSettingsChunkLength + 1];
-    while (file.ReadString(chunk, sizeof chunk) != nullptr) {
-        const std::size_t length = std::strlen(chunk);
-        converter.Feed(chunk, length);
-        if (length < kSettingsChunkLength || chunk[kSettingsChunkLength - 1] == '\n') break;
+    std::size_t chunkLength = 0;  // of the chunk being read
+    bool chunkHasNul = false;
+    const char* text = nullptr;
+    while (const std::size_t length =
+               file.ReadStringInPlace(text, kSettingsChunkLength - chunkLength)) {
+        converter.Feed(text, length);
+        if (text[length - 1] == '\n') break;
+        chunkHasNul = chunkHasNul || std::memchr(text, '\0', length) != nullptr;
+        chunkLength += length;
+        if (chunkLength < kSettingsChunkLength) continue;  // the buffer ended inside the chunk
+        if (chunkHasNul) break;
+        chunkLength = 0;  // a full chunk without LF or NUL: the line goes on
+        chunkHasNul = false;
     }
     return converter.Value();
 }

@@ -44,18 +44,24 @@ char* CStdioFile::ReadString(char* buffer, UINT max) {
     if (max == 0) return nullptr;
     const std::size_t limit = max - 1;
     std::size_t count = 0;
-    while (count < limit && (m_next < m_end || FillBuffer())) {
-        std::size_t take = std::min(limit - count, static_cast<std::size_t>(m_end - m_next));
-        const void* lineFeed = std::memchr(m_next, kLineFeed, take);
-        if (lineFeed != nullptr)
-            take = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - m_next) + 1;
-        std::memcpy(buffer + count, m_next, take);
-        m_next += take;
-        count += take;
-        if (lineFeed != nullptr) break;
+    const char* text = nullptr;
+    while (const std::size_t taken = ReadStringInPlace(text, limit - count)) {
+        std::memcpy(buffer + count, text, taken);
+        count += taken;
+        if (text[taken - 1] == kLineFeed) break;
     }
     buffer[count] = '\0';
     return count == 0 && limit > 0 ? nullptr : buffer;
+}
+
+std::size_t CStdioFile::ReadStringInPlace(const char*& text, std::size_t max) {
+    if (max == 0 || (m_next == m_end && !FillBuffer())) return 0;
+    std::size_t take = std::min(max, static_cast<std::size_t>(m_end - m_next));
+    if (const void* lineFeed = std::memchr(m_next, kLineFeed, take))
+        take = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - m_next) + 1;
+    text = m_next;
+    m_next += take;
+    return take;
 }
 
 // Reads and translates until there is text to hand out; false once the file has ended.
