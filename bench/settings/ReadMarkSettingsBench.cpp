@@ -4,6 +4,12 @@
 // close of the same small file. LongFirstLine reads files whose first line is N MB of
 // digits: time grows with the line, the peak resident memory (counter peak_rss_kB, reset
 // before each benchmark) stays that of a five-line read.
+//
+// At the end the reader and its system calls alone are printed over the floor, each from
+// the fastest run of its benchmark (the goal for FiveLines is at most 1.3). On a loaded
+// machine run it pinned and repeated, with the repetitions interleaved:
+//   taskset -c 1 bench_settings --benchmark_filter='BareOpen|SystemCalls|FiveLines'
+//     --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -15,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -137,4 +144,56 @@ BENCHMARK(LongFirstLine)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
+// The console report, then FiveLines and the reader's system calls over the floor, by wall
+// and CPU time: of the fastest runs, and of the medians when repetitions report them.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred || run.iterations == 0) continue;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+            const auto iterations = static_cast<double>(run.iterations);
+            Keep(m_wallNs[run.benchmark_name()], run.real_accumulated_time * 1e9 / iterations);
+            Keep(m_cpuNs[run.benchmark_name()], run.cpu_accumulated_time * 1e9 / iterations);
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const char* name : {"FiveLines", "SystemCallsOfTheReader/fcntl:0"}) {
+            PrintRatio(name, "", "fastest runs");
+            PrintRatio(name, "_median", "medians");
+        }
+    }
+
+private:
+    static constexpr const char* kFloor = "BareOpenReadClose";
+
+    static void Keep(double& fastest, double time) {
+        if (fastest == 0 || time < fastest) fastest = time;
+    }
+
+    void PrintRatio(const std::string& name, const std::string& suffix, const char* which) {
+        const std::string event = name + suffix, floor = kFloor + suffix;
+        if (m_wallNs.count(event) == 0 || m_wallNs.count(floor) == 0) return;
+        std::printf("%s over %s (%s): wall %.0f / %.0f ns = %.2f; cpu %.0f / %.0f ns = %.2f%s\n", name.c_str(),
+                    kFloor, which, m_wallNs[event], m_wallNs[floor], m_wallNs[event] / m_wallNs[floor],
+                    m_cpuNs[event], m_cpuNs[floor], m_cpuNs[event] / m_cpuNs[floor],
+                    name == "FiveLines" ? " (goal: at most 1.3)" : "");
+    }
+
+    std::map<std::string, double> m_wallNs;
+    std::map<std::string, double> m_cpuNs;
+};
+
 }  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
