@@ -16,12 +16,13 @@
 
 namespace {
 
-Region ClientRegion(const PlatformWindow& window) {
-    Region region = XCreateRegion();
-    XRectangle whole{0, 0, static_cast<unsigned short>(window.width),
-                     static_cast<unsigned short>(window.height)};
-    XUnionRectWithRegion(&whole, region, region);
-    return region;
+// Where a client context may draw: the client area, or nothing when it has no area. A client
+// context keeps only this box, not a region, since its GC needs no clip of its own.
+XRectangle ClientBox(const PlatformWindow& window) {
+    const auto width = static_cast<unsigned short>(window.width);
+    const auto height = static_cast<unsigned short>(window.height);
+    if (width == 0 || height == 0) return XRectangle{};
+    return XRectangle{0, 0, width, height};
 }
 
 // A GC on the window with the context defaults.
@@ -44,14 +45,21 @@ LayerGc* ContextGc(PlatformDrawingContext& context, PlatformWindow& window, Regi
     return &context.paintGc;
 }
 
-HDC NewContext(PlatformWindow& window, Region clip, bool painting) {
+// A paint context when clip is its update region, else a client context (clip null).
+HDC NewContext(PlatformWindow& window, Region clip) {
     LayerState& layer = Layer();
     auto context = std::make_unique<PlatformDrawingContext>();
     context->window = &window;
     context->pen = &layer.blackPen;
     context->brush = &layer.whiteBrush;
     context->clip = clip;
-    context->painting = painting;
+    context->painting = clip != nullptr;
+    // The update region stays as it is while the context lives, so its bounds are taken once.
+    if (clip) {
+        XClipBox(clip, &context->clipBox);
+    } else {
+        context->clipBox = ClientBox(window);
+    }
     context->gc = ContextGc(*context, window, clip);
     layer.contexts.push_back(std::move(context));
     return layer.contexts.back().get();
@@ -81,7 +89,7 @@ bool ReleaseContext(HDC context, bool painting) {
     });
     if (found == contexts.end()) return false;
     if (painting) XFreeGC(layer.display, (*found)->paintGc.handle);
-    XDestroyRegion((*found)->clip);
+    if ((*found)->clip) XDestroyRegion((*found)->clip);
     contexts.erase(found);
     SendBufferedRequests(layer.display);
     return true;
@@ -104,8 +112,7 @@ void SetForeground(LayerGc& gc, unsigned long pixel) {
 }
 
 RECT ClipBounds(const PlatformDrawingContext& context) {
-    XRectangle box{};
-    XClipBox(context.clip, &box);
+    const XRectangle& box = context.clipBox;
     const PlatformWindow& window = *context.window;
     const int right = std::min<int>(box.x + box.width, window.width);
     const int bottom = std::min<int>(box.y + box.height, window.height);
@@ -118,10 +125,8 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
     if (!target || !paint) return nullptr;
     Region update = target->update;
     target->update = XCreateRegion();
-    HDC context = NewContext(*target, update, true);
-    XRectangle box{};
-    XClipBox(update, &box);
-    if (target->eraseUpdate && !XEmptyRegion(update)) Erase(*context, box);
+    HDC context = NewContext(*target, update);
+    if (target->eraseUpdate && !XEmptyRegion(update)) Erase(*context, context->clipBox);
     target->eraseUpdate = false;
     // The background is erased here, so the program need not erase it (fErase false).
     *paint = PAINTSTRUCT{context, FALSE, ClipBounds(*context)};
@@ -138,7 +143,7 @@ HDC GetDC(HWND window) {
         SetLastError("no such window");
         return nullptr;
     }
-    return NewContext(*target, ClientRegion(*target), false);
+    return NewContext(*target, nullptr);
 }
 
 int ReleaseDC(HWND, HDC context) { return ReleaseContext(context, false) ? 1 : 0; }

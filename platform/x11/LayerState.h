@@ -68,7 +68,8 @@ struct PlatformDrawingContext {
     LayerGc paintGc;
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
-    Region clip = nullptr;  // where drawing may land, in client coordinates
+    Region clip = nullptr;  // painting only: the update region, which the GC is clipped to
+    XRectangle clipBox{};   // the bounds of where drawing may land, in client coordinates
     bool painting = false;  // from BeginPaint rather than GetDC
 };
 
