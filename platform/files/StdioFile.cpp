@@ -54,16 +54,6 @@ char* CStdioFile::ReadString(char* buffer, UINT max) {
     return count == 0 && limit > 0 ? nullptr : buffer;
 }
 
-std::size_t CStdioFile::ReadStringInPlace(const char*& text, std::size_t max) {
-    if (max == 0 || (m_next == m_end && !FillBuffer())) return 0;
-    std::size_t take = std::min(max, static_cast<std::size_t>(m_end - m_next));
-    if (const void* lineFeed = std::memchr(m_next, kLineFeed, take))
-        take = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - m_next) + 1;
-    text = m_next;
-    m_next += take;
-    return take;
-}
-
 // Reads and translates until there is text to hand out; false once the file has ended.
 bool CStdioFile::FillBuffer() {
     while (!m_ended) {

@@ -6,7 +6,9 @@
 // ended: nothing more is read from it.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "platform/files/File.h"
 
@@ -39,3 +41,14 @@ private:
     bool m_holdsCarriageReturn = false;  // a CR ended the last read; its LF may follow
     bool m_ended = false;
 };
+
+// Inline: the settings reader calls it for every line of the file at every event.
+inline std::size_t CStdioFile::ReadStringInPlace(const char*& text, std::size_t max) {
+    if (max == 0 || (m_next == m_end && !FillBuffer())) return 0;
+    std::size_t take = std::min(max, static_cast<std::size_t>(m_end - m_next));
+    if (const void* lineFeed = std::memchr(m_next, '\n', take))
+        take = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - m_next) + 1;
+    text = m_next;
+    m_next += take;
+    return take;
+}
