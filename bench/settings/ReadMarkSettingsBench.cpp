@@ -14,7 +14,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <climits>
@@ -102,8 +101,7 @@ void BareOpenReadClose(benchmark::State& state) {
 BENCHMARK(BareOpenReadClose);
 
 // The system calls that ReadMarkSettings makes, and nothing else: the floor plus getcwd
-// for the full path and fstat to refuse what is not a regular file (the system call itself,
-// as the reader makes it on x86-64; see platform/files/File.cpp). With fcntl:1, also
+// for the full path and fstat to refuse what is not a regular file. With fcntl:1, also
 // the fcntl that would clear O_NONBLOCK at once, which the reader leaves to a read that
 // reports EAGAIN.
 void SystemCallsOfTheReader(benchmark::State& state) {
@@ -115,11 +113,7 @@ void SystemCallsOfTheReader(benchmark::State& state) {
         benchmark::DoNotOptimize(getcwd(path, sizeof path));
         const int fd = open(kSettingsFileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         struct stat status;
-#if defined(__x86_64__) && defined(SYS_fstat)
-        benchmark::DoNotOptimize(syscall(SYS_fstat, fd, &status));
-#else
         benchmark::DoNotOptimize(fstat(fd, &status));
-#endif
         if (clearNonBlocking) benchmark::DoNotOptimize(fcntl(fd, F_SETFL, 0));
         benchmark::DoNotOptimize(read(fd, buffer, sizeof buffer));
         close(fd);

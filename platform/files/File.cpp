@@ -3,25 +3,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
-
-namespace {
-
-// fstat(2) as the system call itself. Where the C library's fstat is newfstatat with an
-// empty path (x86-64 glibc), the kernel first looks at that path: about 70 ns more a call
-// here, at every stamping event. On x86-64 the kernel's struct stat is the library's.
-int StatusOf(int fd, struct stat& status) {
-#if defined(__x86_64__) && defined(SYS_fstat)
-    return static_cast<int>(syscall(SYS_fstat, fd, &status));
-#else
-    return fstat(fd, &status);
-#endif
-}
-
-}  // namespace
 
 CFile::~CFile() {
     if (m_fd >= 0) ::close(m_fd);
@@ -49,7 +33,7 @@ int CFile::OpenRegularFile(const char* fileName) {
     if (fd < 0) return errno == ENXIO ? CFileException::osNotRegularFile : errno;
     struct stat status;
     int osError = 0;
-    if (StatusOf(fd, status) != 0)
+    if (fstat(fd, &status) != 0)
         osError = errno;
     else if (S_ISDIR(status.st_mode))
         osError = EISDIR;
