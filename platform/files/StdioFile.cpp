@@ -40,20 +40,6 @@ void CStdioFile::Close() {
     CFile::Close();
 }
 
-char* CStdioFile::ReadString(char* buffer, UINT max) {
-    if (max == 0) return nullptr;
-    const std::size_t limit = max - 1;
-    std::size_t count = 0;
-    const char* text = nullptr;
-    while (const std::size_t taken = ReadStringInPlace(text, limit - count)) {
-        std::memcpy(buffer + count, text, taken);
-        count += taken;
-        if (text[taken - 1] == kLineFeed) break;
-    }
-    buffer[count] = '\0';
-    return count == 0 && limit > 0 ? nullptr : buffer;
-}
-
 // Reads and translates until there is text to hand out; false once the file has ended.
 bool CStdioFile::FillBuffer() {
     while (!m_ended) {

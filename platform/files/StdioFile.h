@@ -20,10 +20,6 @@ public:
     bool Open(const char* fileName, UINT openFlags, CFileException* error = nullptr) override;
     void Close() override;
 
-    // Reads characters up to and including the next LF, but at most max - 1 of them, and
-    // ends them with a NUL in buffer. Returns buffer, or nullptr when the file had ended
-    // before any character. A failed read raises CFileException.
-    char* ReadString(char* buffer, UINT max);
     // Lends the next characters instead of copying them: points text at up to max of them,
     // up to and including the next LF, and returns how many. Fewer come when the buffer
     // ends before the LF (the next call goes on from there); 0 only when max is 0 or the
