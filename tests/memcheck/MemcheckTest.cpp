@@ -38,15 +38,6 @@ std::string ReadWhole(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-bool WaitForPixel(const XClient& x, Window window, int px, int py, std::uint32_t colour) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kSlowMs);
-    while (x.Pixel(window, px, py) != colour) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return true;
-}
-
 // One symmetry mode's stroke: its settings, with a blue of its own to tell it apart.
 struct Stroke {
     int mode;
@@ -85,7 +76,7 @@ protected:
         x.ReleaseButton(1);
         if (stroke.eraser) x.ReleaseKey(XK_Shift_L);
         x.Sync();
-        EXPECT_TRUE(WaitForPixel(x, window, 168, 114, ColourFor(stroke))) << "mode " << stroke.mode;
+        EXPECT_TRUE(x.WaitForPixel(window, 168, 114, ColourFor(stroke), kSlowMs)) << "mode " << stroke.mode;
     }
 
     // The settings file gone: a press shows the message box; Enter closes it.

@@ -108,16 +108,6 @@ int MappedTopLevelWindows(const XClient& x) {
     return mapped;
 }
 
-bool WaitForPixel(const XClient& x, Window window, int px, int py, std::uint32_t colour,
-                  int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (x.Pixel(window, px, py) != colour) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
 struct Figures {
     int descriptors;
     long residentKilobytes;
@@ -179,7 +169,7 @@ protected:
         const MarkSettings mark = SettledMark(settlings_++);
         vorlin_.WriteSettings(SettingsText(mark));
         Click(kSettledX, kSettledY);
-        ASSERT_TRUE(WaitForPixel(x_, window_, kSettledX, kSettledY, ColourOf(mark), 60000))
+        ASSERT_TRUE(x_.WaitForPixel(window_, kSettledX, kSettledY, ColourOf(mark), 60000))
             << "the program did not catch up with its input";
     }
 
@@ -214,7 +204,7 @@ TEST_F(SoakTest, StaysWellAndExactUnderAStormOfInputAndRewrites) {
     ASSERT_EQ(plan.dots.size(), 5u);
     for (const DotBox& dot : plan.dots) {
         const int cx = (dot.left + dot.right) / 2, cy = (dot.top + dot.bottom) / 2;
-        EXPECT_TRUE(WaitForPixel(x_, window_, cx, cy, ColourOf(final), 10000)) << cx << "," << cy;
+        EXPECT_TRUE(x_.WaitForPixel(window_, cx, cy, ColourOf(final), 10000)) << cx << "," << cy;
         EXPECT_EQ(x_.Pixel(window_, cx + final.radius - 2, cy), ColourOf(final)) << "radius";
         EXPECT_NE(x_.Pixel(window_, cx + final.radius + 2, cy), ColourOf(final)) << "radius";
     }

@@ -149,6 +149,15 @@ std::uint32_t XClient::Pixel(Window window, int x, int y) const {
     return one.empty() ? 0xFFFFFFFFu : one[0];
 }
 
+bool XClient::WaitForPixel(Window window, int x, int y, std::uint32_t colour, int timeoutMs) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Pixel(window, x, y) != colour) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 void XClient::RequestClose(Window window) {
     XEvent event{};
     event.xclient.type = ClientMessage;

@@ -51,6 +51,8 @@ public:
 
     // Pixels as 0x00BBGGRR; a read outside the window gives 0xFFFFFFFF.
     std::uint32_t Pixel(Window window, int x, int y) const;
+    // Polls until the pixel shows colour; false after timeoutMs.
+    bool WaitForPixel(Window window, int x, int y, std::uint32_t colour, int timeoutMs) const;
     // A rectangle of pixels, row-major, same encoding.
     std::vector<std::uint32_t> Pixels(Window window, int x, int y, int width, int height) const;
 
